@@ -7,17 +7,28 @@
 namespace orvex {
 
 // A typed cell read as a number (leading number part only, 0 when there is none), passed through
-// 32-bit floating point, rounded to two decimals and written in shortest general form.
+// 32-bit floating point, rounded to two decimals and written in shortest general form. Raises
+// ArithmeticError when the number is too large for 32-bit floating point.
 std::string NormalizeCellValue(const std::string& text);
 
+// The value a table keeps for a typed cell: the number NormalizeCellValue writes.
+double NormalizedCellNumber(const std::string& text);
+
+// Stores a table as the manager does: every value as its shown text passed through
+// NormalizeCellValue, every section name cut to its capacity. Raises ArithmeticError naming the
+// row and column of a value that cannot be stored; the table is then unchanged.
+void NormalizeTableValues(TSectionTable& table);
+
 // Names unnamed rows and fills derivable properties that hold exactly 0 in the table at
-// `tableIndex`, then rounds every value of the table to two decimals. Raises ArithmeticError when
-// a root of a negative quotient would be taken.
+// `tableIndex`, with the table's values stored (rounded to two decimals) before and after. Raises
+// ArithmeticError when a root of a negative quotient would be taken, and Error for a table that
+// does not exist; the table is then left exactly as it was.
 void CompleteTable(TProfileLib& lib, std::size_t tableIndex);
 
 // Appends the double section table (two sections of the base table side by side, flange tips
-// touching) named `newName`, completes it, makes it current and returns its index. Raises Error
-// when the library is full or a base row would divide by zero.
+// touching) named `newName`, of kind pk2I, completes it, makes it current and returns its index.
+// Raises Error, with the library unchanged, for an empty name or one already in use, a full
+// library, and (as ArithmeticError) a base row that would divide by zero.
 std::size_t BuildDoubleSection(TProfileLib& lib, std::size_t baseTable, const std::string& newName);
 
 } // namespace orvex
