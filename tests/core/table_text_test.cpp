@@ -75,17 +75,31 @@ TEST(ExportTableTextTest, WritesTheShownTableInWindows1256) {
                   "\xCA\xED\xD1\t8.25\t-1\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t\r\n");
 }
 
-TEST(ExportTableTextTest, WritesAnyColumnsAndRefusesAnUnencodableName) {
+TEST(ExportTableTextTest, WritesAnyColumns) {
     TSectionTable table = MakeTable("X", {"d", "b"});
     AddRow(table, "X1", {1, 2});
     EXPECT_EQ(ExportTableText(table), "NAME\td\tb\t\r\nX1\t1\t2\t\r\n");
+}
 
-    table.RowNames[0] = "X工";
-    try {
-        ExportTableText(table);
-        ADD_FAILURE() << "no error";
-    } catch (const Error& error) {
-        EXPECT_STREQ(error.what(), "the section name \"X工\" has a character that Windows-1256 cannot hold");
+TEST(ExportTableTextTest, RefusesNamesTheFileCannotKeep) {
+    const struct {
+        const char* name;
+        const char* message;
+    } cases[] = {
+        {"X工", "the section name \"X工\" has a character that Windows-1256 cannot hold"},
+        {"X\tY", "the section name \"X\tY\" holds a tab or line break, which a text file cannot keep"},
+        {"X\r\nY", "the section name \"X\r\nY\" holds a tab or line break, which a text file cannot keep"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TSectionTable table = MakeTable("X", {"d"});
+        AddRow(table, c.name, {1});
+        try {
+            ExportTableText(table);
+            ADD_FAILURE() << "no error";
+        } catch (const Error& error) {
+            EXPECT_STREQ(error.what(), c.message);
+        }
     }
 }
 

@@ -18,13 +18,18 @@ constexpr std::string_view kNameHeader = "NAME";
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 std::string Encoded(const std::string& text, const std::string& what) {
+    // A tab or line break inside a name would shift the fields of the line when it is read back.
+    if (text.find_first_of("\t\r\n") != std::string::npos)
+        throw Error(what + " \"" + text + "\" holds a tab or line break, which a text file cannot keep");
     const std::optional<std::string> bytes = Utf8ToCp1256(text);
     if (!bytes)
         throw Error(what + " \"" + text + "\" has a character that Windows-1256 cannot hold");
     return *bytes;
 }
 
-bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
 
 // True when the bytes are well-formed UTF-8 with at least one character beyond ASCII. Windows-1256
 // text with Persian letters practically never is: its letters are lead bytes followed by letters,
@@ -44,7 +49,7 @@ bool IsUtf8Text(std::string_view bytes) {
             extra = 1;
         } else if (lead >= 0xE0 && lead <= 0xEF) {
             extra = 2;
-            low = lead == 0xE0 ? 0xA0 : 0x80; // no overlong forms
+            low = lead == 0xE0 ? 0xA0 : 0x80;  // no overlong forms
             high = lead == 0xED ? 0x9F : 0xBF; // no surrogates
         } else if (lead >= 0xF0 && lead <= 0xF4) {
             extra = 3;
@@ -110,8 +115,9 @@ bool IsDefaultHeader(std::string_view line) {
 std::string ValueText(const TSectionTable& table, std::size_t row, std::size_t column) {
     const double value = table.Values[row][column];
     if (!std::isfinite(value))
-        throw ArithmeticError("table \"" + table.TableName + "\", row " + std::to_string(row + 1) + ", column \"" +
-                              table.ColNames[column] + "\" holds a value that is not a finite number");
+        throw ArithmeticError("table \"" + table.TableName + "\", row " + std::to_string(row + 1) +
+                              ", column \"" + table.ColNames[column] +
+                              "\" holds a value that is not a finite number");
     return FormatGeneral(RoundToDecimals(value, 2));
 }
 
