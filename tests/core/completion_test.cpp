@@ -201,9 +201,9 @@ TEST(CompleteTableTest, FillsZeroPropertiesAndNamesRows) {
          pkI,
          "IPE",
          "R",
-         {{"G", 22.456}, {"Ix", 1940.004}, {"r2", 0.005}},
+         {{"G", 22.456}, {"Ix", 1940.004}, {"r2", 0.005}, {"Z", 0.125000001}},
          "R",
-         {{"G", 22.46}, {"Ix", 1940}, {"r2", 0}}},
+         {{"G", 22.46}, {"Ix", 1940}, {"r2", 0}, {"Z", 0.13}}}, // Z as shown, not 0.125 as a 32-bit number
     };
     for (const CompletionCase& c : cases) {
         SCOPED_TRACE(c.what);

@@ -116,11 +116,18 @@ std::string TableLabel(const TSectionTable& table) {
     return "table \"" + table.TableName + "\"";
 }
 
-// The value a stored cell keeps: its shown text passed through the cell correction.
-double StoredValue(double value) {
+// The value a cell keeps once its text has passed through the cell correction.
+double CorrectedValue(double value) {
     if (!std::isfinite(value))
         throw ArithmeticError("the value is not a finite number");
     return NormalizedCellNumber(FormatGeneral(value));
+}
+
+// A library value stored again after being shown: shown rounded to two decimals, then corrected.
+double StoredValue(double value) {
+    if (!std::isfinite(value))
+        throw ArithmeticError("the value is not a finite number");
+    return CorrectedValue(RoundToDecimals(value, 2));
 }
 
 std::size_t RowsOf(const TSectionTable& table) {
@@ -137,6 +144,13 @@ Extended CellValue(const TSectionTable& table, std::size_t row, const char* colu
     return c < 0 ? -1.0L : table.Values[row][static_cast<std::size_t>(c)];
 }
 
+void SetCell(TSectionTable& table, std::size_t row, const char* column, double value) {
+    const int c = FindColumn(table, column);
+    if (c >= 0)
+        table.Values[row][static_cast<std::size_t>(c)] = value;
+}
+
+// One row under completion; a result is kept as the cell correction leaves its text.
 class RowCells {
   public:
     RowCells(TSectionTable& table, std::size_t row) : table_(table), row_(row) {}
@@ -144,9 +158,7 @@ class RowCells {
     Extended Get(const char* column) const { return CellValue(table_, row_, column); }
     bool Has(const char* column) const { return FindColumn(table_, column) >= 0; }
     void Set(const char* column, Extended value) {
-        const int c = FindColumn(table_, column);
-        if (c >= 0)
-            table_.Values[row_][static_cast<std::size_t>(c)] = static_cast<double>(value);
+        SetCell(table_, row_, column, CorrectedValue(static_cast<double>(value)));
     }
 
   private:
@@ -261,15 +273,18 @@ TSectionTable DoubledTable(const TSectionTable& base, const std::string& name) {
             const Extended A2 = 2 * A;
             const Extended Ix2 = 2 * Ix;
             const Extended Iy2 = 2 * Iy + (bf / 2) * (bf / 2) * A2;
-            RowCells cells(doubled, row);
-            cells.Set("A", A2);
-            cells.Set("G", 2 * G);
-            cells.Set("Ix", Ix2);
-            cells.Set("Sx", Divide(2 * Ix2, d, "Sx = 2·Ix/d"));
-            cells.Set("rx", SquareRoot(Divide(Ix2, A2, "Ix/A"), "rx = √(Ix/A)"));
-            cells.Set("Iy", Iy2);
-            cells.Set("Sy", Divide(Iy2, bf, "Sy = Iy/bf"));
-            cells.Set("ry", SquareRoot(Divide(Iy2, A2, "Iy/A"), "ry = √(Iy/A)"));
+            // Kept unrounded: the table is rounded when it is completed.
+            const auto set = [&](const char* column, Extended value) {
+                SetCell(doubled, row, column, static_cast<double>(value));
+            };
+            set("A", A2);
+            set("G", 2 * G);
+            set("Ix", Ix2);
+            set("Sx", Divide(2 * Ix2, d, "Sx = 2·Ix/d"));
+            set("rx", SquareRoot(Divide(Ix2, A2, "Ix/A"), "rx = √(Ix/A)"));
+            set("Iy", Iy2);
+            set("Sy", Divide(Iy2, bf, "Sy = Iy/bf"));
+            set("ry", SquareRoot(Divide(Iy2, A2, "Iy/A"), "ry = √(Iy/A)"));
         } catch (const ArithmeticError& error) {
             throw ArithmeticError(TableLabel(base) + ", " + RowLabel(base, row) + ": " + error.what());
         }
@@ -323,7 +338,6 @@ void CompleteTable(TProfileLib& lib, std::size_t tableIndex) {
             throw ArithmeticError(TableLabel(table) + ", " + RowLabel(table, row) + ": " + error.what());
         }
     }
-    NormalizeTableValues(table);
     lib.Tables[tableIndex] = std::move(table);
 }
 

@@ -14,15 +14,16 @@ std::string NormalizeCellValue(const std::string& text);
 // The value a table keeps for a typed cell: the number NormalizeCellValue writes.
 double NormalizedCellNumber(const std::string& text);
 
-// Stores a table as the manager does: every value as its shown text passed through
-// NormalizeCellValue, every section name cut to its capacity. Raises ArithmeticError naming the
-// row and column of a value that cannot be stored; the table is then unchanged.
+// Stores a table as the manager stores the table it shows: every value as shown (rounded to two
+// decimals) passed through NormalizeCellValue, every section name cut to its capacity. Raises
+// ArithmeticError naming the row and column of a value that cannot be stored; the table is then
+// unchanged.
 void NormalizeTableValues(TSectionTable& table);
 
-// Names unnamed rows and fills derivable properties that hold exactly 0 in the table at
-// `tableIndex`, with the table's values stored (rounded to two decimals) before and after. Raises
-// ArithmeticError when a root of a negative quotient would be taken, and Error for a table that
-// does not exist; the table is then left exactly as it was.
+// Stores the table at `tableIndex` (NormalizeTableValues), then names its unnamed rows and fills
+// the derivable properties that hold exactly 0, each result passed through the cell correction.
+// Raises ArithmeticError when a root of a negative quotient would be taken, and Error for a table
+// that does not exist; the table is then left exactly as it was.
 void CompleteTable(TProfileLib& lib, std::size_t tableIndex);
 
 // Appends the double section table (two sections of the base table side by side, flange tips
