@@ -1,0 +1,13 @@
+#pragma once
+
+#include "design/CalcLog.h"
+#include "model/Records.h"
+
+namespace orvex {
+
+// Allowable compressive stress Fa (kg/cm²) of a column under concentric load, from its effective
+// slenderness about both axes; appends its steps to `log`. Raises ArithmeticError when rx, ry,
+// Fy or E is not positive.
+Extended ColumnAllowableAxialStress(CalcLog& log, const TElement& element);
+
+} // namespace orvex
