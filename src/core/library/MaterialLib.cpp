@@ -95,8 +95,9 @@ std::string DamagedWarning(const std::string& path, const std::string& reason, s
     std::string text = "the material file " + path + " is damaged: " + reason + "; ";
     if (kept == 0)
         return text + "no user material was read from it";
-    return text + "only its first " + std::to_string(kept) +
-           (kept == 1 ? " material was" : " materials were") + " read";
+    if (kept == 1)
+        return text + "only its first material was read";
+    return text + "only its first " + std::to_string(kept) + " materials were read";
 }
 
 } // namespace
