@@ -28,7 +28,7 @@ struct ConnectionJob {
     ConnectionJob();
 };
 
-extern const char* const kElectrodeNames[4];
+inline constexpr const char* kElectrodeNames[4] = {"E60 xx", "E70 xx", "E80 xx", "E100 xx"};
 
 // Fills the connection from the job (beam and column from their choices, the angle length from
 // the column, the weld data) and runs the check of the chosen angle (analysis) or the search of
