@@ -25,7 +25,13 @@ struct ConnectionJob {
     int Electrode = 0; // 0 "E60 xx", 1 "E70 xx", 2 "E80 xx", 3 "E100 xx"
     std::string Quality = "0.75";
 
-    ConnectionJob();
+    ConnectionJob() {
+        Beam.Section.Row = 6;
+        Beam.Section.ContinuityOption = false;
+        Column.Section.Tab = SectionTab::Composite;
+        Column.Section.Row = 4;
+        Column.Section.ContinuityOption = false;
+    }
 };
 
 inline constexpr const char* kElectrodeNames[4] = {"E60 xx", "E70 xx", "E80 xx", "E100 xx"};
