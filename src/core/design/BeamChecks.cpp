@@ -2,6 +2,7 @@
 
 #include "design/BendingStress.h"
 #include "design/Classification.h"
+#include "design/LogWriter.h"
 #include "model/CheckedMath.h"
 
 #include <cmath>
@@ -16,10 +17,10 @@ const char* const kAxisYHeading = "--------- y محاسبه تنش مجاز حو
 const char* const kBendingHeading = "------------- كنترل تنشهاي خمشي تير ------------";
 const char* const kShearHeading = "---------------- كنترل تنش برشي --------------";
 
-void AddHeading(CalcLog& log, const char* heading) {
-    log.AddEmpty();
-    log.Add(heading);
-    log.AddEmpty();
+void AddHeading(LogWriter& out, const char* heading) {
+    out.AddEmpty();
+    out.Add(heading);
+    out.AddEmpty();
 }
 
 // The section values the bending formulas read for this kind: the moduli, the ratios of the
@@ -95,7 +96,7 @@ struct ShearStresses {
     Extended fvy = 0;
 };
 
-ShearStresses ComputeShearStresses(CalcLog& log, const TElement& element) {
+ShearStresses ComputeShearStresses(LogWriter& out, const TElement& element) {
     ShearStresses s;
     switch (element.Kind) {
     case pkI:
@@ -103,28 +104,28 @@ ShearStresses ComputeShearStresses(CalcLog& log, const TElement& element) {
     case pkZ:
         s.fvx = Divide(element.Vx, element.d * element.tw, "Vx/(d*tw)");
         s.fvy = Divide(element.Vy, 2 * element.bf * element.tf, "Vy/(2*bf*tf)");
-        log.AddValue("fvx = Vx/(d*tw) = ", qkStress, s.fvx);
-        log.AddValue("fvy = Vy/(2*bf*tf) = ", qkStress, s.fvy);
+        out.AddValue({"fvx = Vx/(d*tw) = "}, qkStress, s.fvx);
+        out.AddValue({"fvy = Vy/(2*bf*tf) = "}, qkStress, s.fvy);
         break;
     case pkL:
     case pkT:
         s.fvx = Divide(element.Vx, element.d * element.tw, "Vx/(d*tw)");
         s.fvy = Divide(element.Vy, element.bf * element.tf, "Vy/(bf*tf)");
-        log.AddValue("fvx = Vx/(d*tw)  = ", qkStress, s.fvx);
-        log.AddValue("fvy = Vy/(bf*tf) = ", qkStress, s.fvy);
+        out.AddValue({"fvx = Vx/(d*tw)  = "}, qkStress, s.fvx);
+        out.AddValue({"fvy = Vy/(bf*tf) = "}, qkStress, s.fvy);
         break;
     case pkBox:
     case pk2I:
         s.fvx = Divide(element.Vx, 2 * element.d * element.tw, "Vx/(2*d*tw)");
         s.fvy = Divide(element.Vy, 2 * element.bf * element.tf, "Vy/(2*bf*tf)");
-        log.AddValue("fvx = Vx/(2*d*tw)  = ", qkStress, s.fvx);
-        log.AddValue("fvy = Vy/(2*bf*tf) = ", qkStress, s.fvy);
+        out.AddValue({"fvx = Vx/(2*d*tw)  = "}, qkStress, s.fvx);
+        out.AddValue({"fvy = Vy/(2*bf*tf) = "}, qkStress, s.fvy);
         break;
     case pkPipe:
         s.fvx = Divide(element.Vx, element.A, "Vx/A");
         s.fvy = Divide(element.Vy, element.A, "Vy/A");
-        log.AddValue("fvx = Vx/A = ", qkStress, s.fvx);
-        log.AddValue("fvy = Vy/A = ", qkStress, s.fvy);
+        out.AddValue({"fvx = Vx/A = "}, qkStress, s.fvx);
+        out.AddValue({"fvy = Vy/A = "}, qkStress, s.fvy);
         break;
     }
     return s;
@@ -137,9 +138,7 @@ Extended InteractionSum(Extended stressX, Extended allowableX, Extended stressY,
     return std::fabs(Divide(stressX, allowableX, what)) + std::fabs(Divide(stressY, allowableY, what));
 }
 
-} // namespace
-
-Extended AllowableShearStress(CalcLog& log, const TElement& element) {
+Extended ShearAllowable(LogWriter& out, const TElement& element) {
     const Extended fy = element.Material.Fy;
     const bool singleFlange = element.Kind == pkL || element.Kind == pkT;
     const Extended hw =
@@ -147,64 +146,91 @@ Extended AllowableShearStress(CalcLog& log, const TElement& element) {
     const Extended webRatio = Divide(hw, element.tw, "hw/tw");
     const Extended limit = Divide(3185, SquareRoot(fy, "Sqr(Fy)"), "3185/Sqr(Fy)");
     if (webRatio > limit) {
-        log.AddPattern("*hw/tw <= 3185/Sqr(Fy)  ==>  %s <= %s     NOT ok.",
-                       {Q(qkRatio, webRatio), Q(qkRatio, limit)});
-        log.Add("Fv must be computed....");
+        out.AddPattern("*hw/tw <= 3185/Sqr(Fy)  ==>  %s <= %s     NOT ok.",
+                       {{qkRatio, webRatio}, {qkRatio, limit}});
+        out.Add("Fv must be computed....");
         return 0;
     }
-    log.AddPattern("hw/tw <= 3185/Sqr(Fy)  ==>  %s <= %s:", {Q(qkRatio, webRatio), Q(qkRatio, limit)});
+    out.AddPattern("hw/tw <= 3185/Sqr(Fy)  ==>  %s <= %s:", {{qkRatio, webRatio}, {qkRatio, limit}});
     const Extended fv = 0.4L * fy;
-    log.AddValue("Fv = 0.4*Fy  ==>  Fv = ", qkStress, fv);
+    out.AddValue({"Fv = 0.4*Fy  ==>  Fv = "}, qkStress, fv);
     return fv;
 }
 
-bool CheckBeamShear(CalcLog& log, const TElement& element) {
-    log.Clear();
+bool ShearVerdict(LogWriter& out, const TElement& element) {
     RequireShearValues(element);
-    const ShearStresses stresses = ComputeShearStresses(log, element);
-    AddHeading(log, kShearHeading);
-    const Extended fv = AllowableShearStress(log, element);
+    const ShearStresses stresses = ComputeShearStresses(out, element);
+    AddHeading(out, kShearHeading);
+    const Extended fv = ShearAllowable(out, element);
     if (fv == 0)
         return false;
     const Extended sum = InteractionSum(stresses.fvx, fv, stresses.fvy, fv, "fv/Fv");
     if (sum > 1) {
-        log.AddPattern("*fvx/Fv + fvy/Fv <= 1   ==>   %s <= 1     NOT ok.", {Q(qkRatio, sum)});
+        out.AddPattern("*fvx/Fv + fvy/Fv <= 1   ==>   %s <= 1     NOT ok.", {{qkRatio, sum}});
         return false;
     }
-    log.AddPattern("fvx/Fv + fvy/Fv <= 1   ==>   %s <= 1     OK.", {Q(qkRatio, sum)});
+    out.AddPattern("fvx/Fv + fvy/Fv <= 1   ==>   %s <= 1     OK.", {{qkRatio, sum}});
     return true;
+}
+
+bool BendingVerdict(LogWriter& out, const TElement& element) {
+    RequireBendingValues(element);
+    const Extended fbx = Divide(element.Mx, element.Sx, "Mx/Sx");
+    const Extended fby = Divide(element.My, element.Sy, "My/Sy");
+    out.AddValue({"fbx = Mx/Sx = "}, qkStress, fbx);
+    out.AddValue({"fby = My/Sy = "}, qkStress, fby);
+
+    AddHeading(out, kCompactnessHeading);
+    if (ClassifySection(out, element) == scSlender)
+        return false;
+
+    AddHeading(out, kAxisXHeading);
+    const Extended allowableX = AllowableBendingStress(out, element, "x", element.Sx < element.Sy);
+    if (allowableX == 0)
+        return false;
+
+    AddHeading(out, kAxisYHeading);
+    const Extended allowableY = AllowableBendingStress(out, element, "y", element.Sx > element.Sy);
+    if (allowableY == 0)
+        return false;
+
+    AddHeading(out, kBendingHeading);
+    const Extended sum = InteractionSum(fbx, allowableX, fby, allowableY, "fb/Fb");
+    if (sum > 1) {
+        out.AddPattern("*fbx/Fbx + fby/Fby <= 1   ==>   %s <= 1     NOT ok.", {{qkRatio, sum}});
+        return false;
+    }
+    out.AddPattern("fbx/Fbx + fby/Fby <= 1   ==>   %s <= 1     OK.", {{qkRatio, sum}});
+    return true;
+}
+
+} // namespace
+
+Extended AllowableShearStress(CalcLog& log, const TElement& element) {
+    LogWriter out(&log);
+    return ShearAllowable(out, element);
+}
+
+bool CheckBeamShear(CalcLog& log, const TElement& element) {
+    log.Clear();
+    LogWriter out(&log);
+    return ShearVerdict(out, element);
 }
 
 bool CheckBeamBending(CalcLog& log, const TElement& element) {
     log.Clear();
-    RequireBendingValues(element);
-    const Extended fbx = Divide(element.Mx, element.Sx, "Mx/Sx");
-    const Extended fby = Divide(element.My, element.Sy, "My/Sy");
-    log.AddValue("fbx = Mx/Sx = ", qkStress, fbx);
-    log.AddValue("fby = My/Sy = ", qkStress, fby);
+    LogWriter out(&log);
+    return BendingVerdict(out, element);
+}
 
-    AddHeading(log, kCompactnessHeading);
-    if (ClassifySection(log, element) == scSlender)
-        return false;
+bool BeamShearPasses(const TElement& element) {
+    LogWriter quiet;
+    return ShearVerdict(quiet, element);
+}
 
-    AddHeading(log, kAxisXHeading);
-    const Extended allowableX = AllowableBendingStress(log, element, "x", element.Sx < element.Sy);
-    if (allowableX == 0)
-        return false;
-
-    AddHeading(log, kAxisYHeading);
-    const Extended allowableY = AllowableBendingStress(log, element, "y", element.Sx > element.Sy);
-    if (allowableY == 0)
-        return false;
-
-    AddHeading(log, kBendingHeading);
-    const Extended sum = InteractionSum(fbx, allowableX, fby, allowableY, "fb/Fb");
-    if (sum > 1) {
-        log.AddPattern("*fbx/Fbx + fby/Fby <= 1   ==>   %s <= 1     NOT ok.", {Q(qkRatio, sum)});
-        return false;
-    }
-    log.AddPattern("fbx/Fbx + fby/Fby <= 1   ==>   %s <= 1     OK.", {Q(qkRatio, sum)});
-    return true;
+bool BeamBendingPasses(const TElement& element) {
+    LogWriter quiet;
+    return BendingVerdict(quiet, element);
 }
 
 } // namespace orvex

@@ -9,6 +9,9 @@ namespace orvex {
 // formulas need that is missing (-1), negative or a zero divisor raises ArithmeticError naming it.
 bool CheckBeamBending(CalcLog& log, const TElement& element);
 bool CheckBeamShear(CalcLog& log, const TElement& element);
+// Their verdicts alone, computed the same way but without writing (or formatting) any line.
+bool BeamBendingPasses(const TElement& element);
+bool BeamShearPasses(const TElement& element);
 
 // Allowable shear stress Fv in kg/cm², 0 when the web is too slender for one; appends to `log`.
 Extended AllowableShearStress(CalcLog& log, const TElement& element);

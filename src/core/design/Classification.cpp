@@ -1,5 +1,6 @@
 #include "design/Classification.h"
 
+#include "design/LogWriter.h"
 #include "model/CheckedMath.h"
 
 namespace orvex {
@@ -16,11 +17,13 @@ const char* const kConclusionCompact = "بنابراين مقطع فشرده ا�
 const char* const kConclusionNonCompact = "بنابراين مقطع غير فشرده است";
 const char* const kConclusionSlender = "بنابراين مقطع داراي جزء لاغر بوده و قابل استفاده نمي باشد";
 
-std::string Ratio(Extended value) {
-    return Q(qkRatio, value);
+TSectionClass WebClass(LogWriter& out, const TElement& element);
+
+LogNumber Ratio(Extended value) {
+    return {qkRatio, value};
 }
-std::string Length(Extended value) {
-    return Q(qkLength, value);
+LogNumber Length(Extended value) {
+    return {qkLength, value};
 }
 
 Extended RootFy(const TElement& element) {
@@ -39,93 +42,93 @@ TSectionClass AtBestNonCompact(TSectionClass webClass) {
 }
 
 // Built-up flanges: the buckling coefficient Kc from the web ratio, with its lines.
-Extended FlangeBucklingCoefficient(CalcLog& log, Extended webRatio) {
+Extended FlangeBucklingCoefficient(LogWriter& out, Extended webRatio) {
     if (webRatio > 50) {
-        log.Add("h/tw = " + Ratio(webRatio) + " > 50");
+        out.AddPattern("h/tw = %s > 50", {Ratio(webRatio)});
         Extended kc = Divide(7, SquareRoot(webRatio, "Sqrt(h/tw)"), "Kc = 7/Sqrt(h/tw)");
         if (kc <= 0.4L)
             kc = 0.4L;
-        log.AddValue("Kc = 7/Sqrt(h/tw) > 0.4  ==>  Kc = ", qkRatio, kc);
+        out.AddValue({"Kc = 7/Sqrt(h/tw) > 0.4  ==>  Kc = "}, qkRatio, kc);
         return kc;
     }
     // The text says "< 50" at exactly 50 as well.
-    log.Add("h/tw = " + Ratio(webRatio) + " < 50");
-    log.AddValue("Kc = ", qkRatio, 1);
+    out.AddPattern("h/tw = %s < 50", {Ratio(webRatio)});
+    out.AddValue({"Kc = "}, qkRatio, 1);
     return 1;
 }
 
-TSectionClass ClassifyFlanged(CalcLog& log, const TElement& element) {
+TSectionClass ClassifyFlanged(LogWriter& out, const TElement& element) {
     const Extended beta = FlangeRatio(element);
     const Extended rootFy = RootFy(element);
     const Extended compactLimit = Divide(545, rootFy, "545/Sqr(Fy)");
     const Extended nonCompactLimit = Divide(795, rootFy, "795/Sqr(Fy)");
 
     if (!element.FlangeWebContinuous) {
-        log.Add(kFlangeWebNotContinuous);
+        out.Add(kFlangeWebNotContinuous);
         if (beta > nonCompactLimit) {
-            log.AddPattern("*b/tf <= 795/Sqr(Fy)  ==>  %s <= %s    NOT ok.",
+            out.AddPattern("*b/tf <= 795/Sqr(Fy)  ==>  %s <= %s    NOT ok.",
                            {Ratio(beta), Ratio(nonCompactLimit)});
             return scSlender;
         }
-        log.AddPattern("b/tf <= 795/Sqr(Fy)  ==>  %s <= %s", {Ratio(beta), Ratio(nonCompactLimit)});
-        return AtBestNonCompact(ClassifyWeb(log, element));
+        out.AddPattern("b/tf <= 795/Sqr(Fy)  ==>  %s <= %s", {Ratio(beta), Ratio(nonCompactLimit)});
+        return AtBestNonCompact(WebClass(out, element));
     }
 
-    log.Add(kFlangeWebContinuousThroughout);
+    out.Add(kFlangeWebContinuousThroughout);
     if (beta <= compactLimit) {
-        log.AddPattern("b/tf <= 545/Sqr(Fy)  ==>  %s <= %s", {Ratio(beta), Ratio(compactLimit)});
-        return ClassifyWeb(log, element);
+        out.AddPattern("b/tf <= 545/Sqr(Fy)  ==>  %s <= %s", {Ratio(beta), Ratio(compactLimit)});
+        return WebClass(out, element);
     }
     if (element.IsRolled) {
         if (beta > nonCompactLimit) {
-            log.AddPattern("*b/tf <= 795/Sqr(Fy)  ==>  %s <= %s    NOT ok.",
+            out.AddPattern("*b/tf <= 795/Sqr(Fy)  ==>  %s <= %s    NOT ok.",
                            {Ratio(beta), Ratio(nonCompactLimit)});
             return scSlender;
         }
-        log.AddPattern("545/Sqr(Fy) < b/tf <= 795/Sqr(Fy)  ==>  %s <= %s",
+        out.AddPattern("545/Sqr(Fy) < b/tf <= 795/Sqr(Fy)  ==>  %s <= %s",
                        {Ratio(beta), Ratio(nonCompactLimit)});
-        return AtBestNonCompact(ClassifyWeb(log, element));
+        return AtBestNonCompact(WebClass(out, element));
     }
 
-    const Extended kc = FlangeBucklingCoefficient(log, WebRatio(element));
+    const Extended kc = FlangeBucklingCoefficient(out, WebRatio(element));
     const Extended builtUpLimit =
         Divide(795, SquareRoot(Divide(element.Material.Fy, kc, "Fy/Kc"), "Sqr(Fy/Kc)"), "795/Sqr(Fy/Kc)");
     if (beta > builtUpLimit) {
-        log.AddPattern("*b/tf <= 795/Sqr(Fy/Kc)  ==>  %s <= %s    NOT ok.",
+        out.AddPattern("*b/tf <= 795/Sqr(Fy/Kc)  ==>  %s <= %s    NOT ok.",
                        {Ratio(beta), Ratio(builtUpLimit)});
         return scSlender;
     }
-    log.AddPattern("545/Sqr(Fy) < b/tf <= 795/Sqr(Fy/Kc)  ==>  %s <= %s", {Ratio(beta), Ratio(builtUpLimit)});
-    return AtBestNonCompact(ClassifyWeb(log, element));
+    out.AddPattern("545/Sqr(Fy) < b/tf <= 795/Sqr(Fy/Kc)  ==>  %s <= %s", {Ratio(beta), Ratio(builtUpLimit)});
+    return AtBestNonCompact(WebClass(out, element));
 }
 
-TSectionClass ClassifyNonCompactBox(CalcLog& log, const TElement& element) {
+TSectionClass ClassifyNonCompactBox(LogWriter& out, const TElement& element) {
     const Extended assumedFb = 0.6L * element.Material.Fy;
-    log.AddValue(kAssumedFb, qkStress, assumedFb);
+    out.AddValue({kAssumedFb}, qkStress, assumedFb);
 
     const Extended webRatio = WebRatio(element);
     const Extended webLimit = Divide(6370, SquareRoot(assumedFb, "Sqrt(Fb)"), "6370/Sqrt(Fb)");
     if (webRatio > webLimit) {
-        log.AddPattern("*h/tw <= 6370/Sqrt(Fb)  ==>  %s <= %s    NOT ok.",
+        out.AddPattern("*h/tw <= 6370/Sqrt(Fb)  ==>  %s <= %s    NOT ok.",
                        {Ratio(webRatio), Ratio(webLimit)});
         return scSlender;
     }
-    log.AddPattern("h/tw <= 6370/Sqrt(Fb)  ==>  %s <= %s", {Ratio(webRatio), Ratio(webLimit)});
+    out.AddPattern("h/tw <= 6370/Sqrt(Fb)  ==>  %s <= %s", {Ratio(webRatio), Ratio(webLimit)});
 
     const Extended beta = FlangeRatio(element);
     const Extended flangeLimit = Divide(1995, RootFy(element), "1995/Sqrt(Fy)");
     if (beta > flangeLimit) {
-        log.AddPattern("*b/tf <= 1995/Sqrt(Fy)  ==>  %s <= %s    NOT ok.", {Ratio(beta), Ratio(flangeLimit)});
+        out.AddPattern("*b/tf <= 1995/Sqrt(Fy)  ==>  %s <= %s    NOT ok.", {Ratio(beta), Ratio(flangeLimit)});
         return scSlender;
     }
-    log.AddPattern("b/tf <= 1995/Sqrt(Fy)  ==>  %s <= %s", {Ratio(beta), Ratio(flangeLimit)});
+    out.AddPattern("b/tf <= 1995/Sqrt(Fy)  ==>  %s <= %s", {Ratio(beta), Ratio(flangeLimit)});
 
     const Extended sixB = 6 * element.b;
     if (element.d > sixB) {
-        log.AddPattern("*d <= 6*b  ==>  %s <= %s    NOT ok.", {Length(element.d), Length(sixB)});
+        out.AddPattern("*d <= 6*b  ==>  %s <= %s    NOT ok.", {Length(element.d), Length(sixB)});
         return scSlender;
     }
-    log.AddPattern("d <= 6b  ==>  %s <= %s", {Length(element.d), Length(sixB)});
+    out.AddPattern("d <= 6b  ==>  %s <= %s", {Length(element.d), Length(sixB)});
     return scNonCompact;
 }
 
@@ -140,78 +143,76 @@ Extended BoxSupportLength(const TElement& element) {
     return lc > lower ? lc : lower;
 }
 
-TSectionClass ClassifyBox(CalcLog& log, const TElement& element) {
+TSectionClass ClassifyBox(LogWriter& out, const TElement& element) {
     if (!element.FlangeWebContinuous) {
-        log.Add(kFlangeWebNotContinuous);
-        return ClassifyNonCompactBox(log, element);
+        out.Add(kFlangeWebNotContinuous);
+        return ClassifyNonCompactBox(out, element);
     }
-    log.Add(kFlangeWebContinuous);
-    const TSectionClass web = ClassifyWeb(log, element);
+    out.Add(kFlangeWebContinuous);
+    const TSectionClass web = WebClass(out, element);
     if (web == scSlender)
         return scSlender;
     if (web == scNonCompact)
-        return ClassifyNonCompactBox(log, element);
+        return ClassifyNonCompactBox(out, element);
 
     const Extended sixB = 6 * element.b;
     if (element.d > sixB) {
-        log.AddPattern("*d <= 6b  ==>  %s <= %s  NOT ok.", {Length(element.d), Length(sixB)});
-        return ClassifyNonCompactBox(log, element);
+        out.AddPattern("*d <= 6b  ==>  %s <= %s  NOT ok.", {Length(element.d), Length(sixB)});
+        return ClassifyNonCompactBox(out, element);
     }
-    log.AddPattern("d <= 6b  ==>  %s <= %s", {Length(element.d), Length(sixB)});
+    out.AddPattern("d <= 6b  ==>  %s <= %s", {Length(element.d), Length(sixB)});
 
     const Extended twoTw = 2 * element.tw;
     if (element.tf > twoTw) {
-        log.AddPattern("*tf<2tw  ==>  %s < %s  NOT ok.", {Length(element.tf), Length(twoTw)});
-        return ClassifyNonCompactBox(log, element);
+        out.AddPattern("*tf<2tw  ==>  %s < %s  NOT ok.", {Length(element.tf), Length(twoTw)});
+        return ClassifyNonCompactBox(out, element);
     }
-    log.AddPattern("tf <= 2tw  ==>  %s <= %s", {Length(element.tf), Length(twoTw)});
+    out.AddPattern("tf <= 2tw  ==>  %s <= %s", {Length(element.tf), Length(twoTw)});
 
     const Extended lc = BoxSupportLength(element);
-    log.AddValue("Lc =1000*(137+84*M1/M2)*b/Fy >= 8400*b/Fy  ==>  Lc = ", qkLength, lc);
+    out.AddValue({"Lc =1000*(137+84*M1/M2)*b/Fy >= 8400*b/Fy  ==>  Lc = "}, qkLength, lc);
     if (element.Lbx <= lc) {
-        log.AddPattern(kBoxBraced, {Length(element.Lbx), Length(lc)});
+        out.AddPattern(kBoxBraced, {Length(element.Lbx), Length(lc)});
         return scCompact;
     }
-    log.AddPattern(kBoxUnbraced, {Length(element.Lbx), Length(lc)});
-    return ClassifyNonCompactBox(log, element);
+    out.AddPattern(kBoxUnbraced, {Length(element.Lbx), Length(lc)});
+    return ClassifyNonCompactBox(out, element);
 }
 
-TSectionClass ClassifyPipe(CalcLog& log, const TElement& element) {
+TSectionClass ClassifyPipe(LogWriter& out, const TElement& element) {
     const Extended ratio = Divide(element.d, element.tw, "D/t");
     const Extended limit = Divide(230000, element.Material.Fy, "230000/Fy");
     if (ratio <= limit) {
-        log.AddPattern("D/t <= 230000/Fy  ==>  %s <= %s   OK.", {Ratio(ratio), Ratio(limit)});
+        out.AddPattern("D/t <= 230000/Fy  ==>  %s <= %s   OK.", {Ratio(ratio), Ratio(limit)});
         return scCompact;
     }
-    log.AddPattern("D/t <= 230000/Fy  ==>  %s <= %s", {Ratio(ratio), Ratio(limit)});
+    out.AddPattern("D/t <= 230000/Fy  ==>  %s <= %s", {Ratio(ratio), Ratio(limit)});
     return scNonCompact;
 }
 
-TSectionClass ClassifyTee(CalcLog& log, const TElement& element) {
+TSectionClass ClassifyTee(LogWriter& out, const TElement& element) {
     const Extended beta = FlangeRatio(element);
     const Extended limit = Divide(635, RootFy(element), "635/Sqrt(Fy)");
     if (beta > limit) {
-        log.AddPattern("*b/tf <= 635/Sqrt(Fy)  ==>  %s <= %s    NOT ok.", {Ratio(beta), Ratio(limit)});
+        out.AddPattern("*b/tf <= 635/Sqrt(Fy)  ==>  %s <= %s    NOT ok.", {Ratio(beta), Ratio(limit)});
         return scSlender;
     }
-    log.AddPattern("b/tf <= 635/Sqrt(Fy)  ==>  %s <= %s    OK.", {Ratio(beta), Ratio(limit)});
-    return AtBestNonCompact(ClassifyWeb(log, element));
+    out.AddPattern("b/tf <= 635/Sqrt(Fy)  ==>  %s <= %s    OK.", {Ratio(beta), Ratio(limit)});
+    return AtBestNonCompact(WebClass(out, element));
 }
 
-TSectionClass ClassifyAngle(CalcLog& log, const TElement& element) {
+TSectionClass ClassifyAngle(LogWriter& out, const TElement& element) {
     const Extended ratio = WebRatio(element);
     const Extended limit = Divide(1065, RootFy(element), "1065/Sqrt(Fy)");
     if (ratio <= limit) {
-        log.AddPattern("h/tw <= 1065/Sqrt(Fy)  ==>  %s <= %s", {Ratio(ratio), Ratio(limit)});
+        out.AddPattern("h/tw <= 1065/Sqrt(Fy)  ==>  %s <= %s", {Ratio(ratio), Ratio(limit)});
         return scNonCompact;
     }
-    log.AddPattern("*h/tw <= 1065/Sqrt(Fy)  ==>  %s <= %s     NOT ok.", {Ratio(ratio), Ratio(limit)});
+    out.AddPattern("*h/tw <= 1065/Sqrt(Fy)  ==>  %s <= %s     NOT ok.", {Ratio(ratio), Ratio(limit)});
     return scSlender;
 }
 
-} // namespace
-
-TSectionClass ClassifyWeb(CalcLog& log, const TElement& element) {
+TSectionClass WebClass(LogWriter& out, const TElement& element) {
     const Extended fy = element.Material.Fy;
     const Extended rho = Divide(Divide(element.P, element.A, "fa = P/A"), fy, "fa/Fy");
     const Extended webRatio = WebRatio(element);
@@ -219,29 +220,29 @@ TSectionClass ClassifyWeb(CalcLog& log, const TElement& element) {
 
     Extended compactLimit = 0;
     if (rho <= 0.16L) {
-        log.AddPattern("fa/Fy <= 0.16  ==>  %s <= 0.16", {Ratio(rho)});
+        out.AddPattern("fa/Fy <= 0.16  ==>  %s <= 0.16", {Ratio(rho)});
         compactLimit = Divide(5365, rootFy, "5365/Sqr(Fy)") * (1 - 3.74L * rho);
         if (webRatio <= compactLimit) {
-            log.AddPattern("h/tw <= 5365(1-3.74*fa/Fy)/Sqr(Fy)  ==>  %s <= %s   OK.",
+            out.AddPattern("h/tw <= 5365(1-3.74*fa/Fy)/Sqr(Fy)  ==>  %s <= %s   OK.",
                            {Ratio(webRatio), Ratio(compactLimit)});
             return scCompact;
         }
     } else {
-        log.AddPattern("fa/Fy > 0.16  ==>  %s > 0.16", {Ratio(rho)});
+        out.AddPattern("fa/Fy > 0.16  ==>  %s > 0.16", {Ratio(rho)});
         compactLimit = Divide(2155, rootFy, "2155/Sqr(Fy)");
         if (webRatio <= compactLimit) {
-            log.AddPattern("h/tw <= 2155/Sqr(Fy)  ==>  %s <= %s   OK.",
+            out.AddPattern("h/tw <= 2155/Sqr(Fy)  ==>  %s <= %s   OK.",
                            {Ratio(webRatio), Ratio(compactLimit)});
             return scCompact;
         }
     }
 
     const Extended assumedFb = 0.6L * fy;
-    log.AddValue("Fb = 0.6Fy = ", qkStress, assumedFb);
+    out.AddValue({"Fb = 0.6Fy = "}, qkStress, assumedFb);
     const Extended slenderLimit =
         Divide(6370 * (1 - 1.5L * rho), SquareRoot(assumedFb, "Sqrt(Fb)"), "6370*(1-1.5*f_a/Fy)/Sqrt(Fb)");
     if (webRatio > slenderLimit) {
-        log.AddPattern("*h/tw <= 6370*(1-1.5*f_a/Fy)/Sqrt(Fb)   ==>  %s < %s    NOT ok.",
+        out.AddPattern("*h/tw <= 6370*(1-1.5*f_a/Fy)/Sqrt(Fb)   ==>  %s < %s    NOT ok.",
                        {Ratio(webRatio), Ratio(slenderLimit)});
         return scSlender;
     }
@@ -249,24 +250,24 @@ TSectionClass ClassifyWeb(CalcLog& log, const TElement& element) {
         rho <= 0.16L
             ? "5365(1-3.74*fa/Fy)/Sqr(Fy) <= h/tw <= 6370*(1-1.5*f_a/Fy)/Sqrt(Fb)   ==>  %s < %s < %s"
             : "2155/Sqr(Fy) <= h/tw <= 6370*(1-1.5*f_a/Fy)/Sqrt(Fb)   ==>  %s < %s < %s";
-    log.AddPattern(range, {Ratio(compactLimit), Ratio(webRatio), Ratio(slenderLimit)});
+    out.AddPattern(range, {Ratio(compactLimit), Ratio(webRatio), Ratio(slenderLimit)});
     return scNonCompact;
 }
 
-TSectionClass ClassifyElements(CalcLog& log, const TElement& element) {
+TSectionClass ElementsClass(LogWriter& out, const TElement& element) {
     switch (element.Kind) {
     case pkI:
     case pkU:
     case pk2I:
-        return ClassifyFlanged(log, element);
+        return ClassifyFlanged(out, element);
     case pkBox:
-        return ClassifyBox(log, element);
+        return ClassifyBox(out, element);
     case pkPipe:
-        return ClassifyPipe(log, element);
+        return ClassifyPipe(out, element);
     case pkT:
-        return ClassifyTee(log, element);
+        return ClassifyTee(out, element);
     case pkL:
-        return ClassifyAngle(log, element);
+        return ClassifyAngle(out, element);
     case pkZ:
         return scSlender;
     }
@@ -274,20 +275,42 @@ TSectionClass ClassifyElements(CalcLog& log, const TElement& element) {
     return scSlender;
 }
 
-TSectionClass ClassifySection(CalcLog& log, const TElement& element) {
-    const TSectionClass result = ClassifyElements(log, element);
+} // namespace
+
+TSectionClass ClassifySection(LogWriter& out, const TElement& element) {
+    const TSectionClass result = ElementsClass(out, element);
     switch (result) {
     case scCompact:
-        log.Add(kConclusionCompact);
+        out.Add(kConclusionCompact);
         break;
     case scNonCompact:
-        log.Add(kConclusionNonCompact);
+        out.Add(kConclusionNonCompact);
         break;
     case scSlender:
-        log.Add(kConclusionSlender);
+        out.Add(kConclusionSlender);
         break;
     }
     return result;
+}
+
+TSectionClass ClassifySection(CalcLog& log, const TElement& element) {
+    LogWriter out(&log);
+    return ClassifySection(out, element);
+}
+
+TSectionClass ClassifyElements(CalcLog& log, const TElement& element) {
+    LogWriter out(&log);
+    return ElementsClass(out, element);
+}
+
+TSectionClass ClassifyWeb(CalcLog& log, const TElement& element) {
+    LogWriter out(&log);
+    return WebClass(out, element);
+}
+
+TSectionClass SectionClass(const TElement& element) {
+    LogWriter quiet;
+    return ClassifySection(quiet, element);
 }
 
 } // namespace orvex
