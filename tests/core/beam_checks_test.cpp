@@ -131,6 +131,7 @@ TEST(CheckBeamBendingTest, Verdicts) {
         SCOPED_TRACE(c.name);
         CalcLog log;
         EXPECT_EQ(CheckBeamBending(log, Edited(c.edit)), c.passes);
+        EXPECT_EQ(BeamBendingPasses(Edited(c.edit)), c.passes);
         ASSERT_FALSE(log.Empty());
         EXPECT_EQ(log.Lines().back(), c.lastLine);
     }
@@ -264,6 +265,7 @@ TEST(CheckBeamShearTest, LinesAndVerdictsByKind) {
         SCOPED_TRACE(c.name);
         CalcLog log;
         EXPECT_EQ(CheckBeamShear(log, Edited(c.edit)), c.passes);
+        EXPECT_EQ(BeamShearPasses(Edited(c.edit)), c.passes);
         EXPECT_EQ(log.Lines(), c.lines);
     }
 }

@@ -26,7 +26,7 @@ Extended FlangeArea(const TElement& element) {
     return element.bf * element.tf;
 }
 
-// 840000·Cb ÷ (L·d ÷ Af): the lateral-torsional limit that ignores the warping resistance.
+// 840000·Cb ÷ (L·d ÷ Af): lateral-torsional buckling resisted by the torsion of the section alone.
 Extended FlangeTorsionStress(const TElement& element, Extended cb) {
     return Divide(840000 * cb, Divide(element.L * element.d, FlangeArea(element), "Ld/Af"),
                   "84*10^4*Cb/(Ld/Af)");
