@@ -143,8 +143,8 @@ void AppendEscaped(std::string& out, char32_t cp) {
 
 // The text as runs of one direction each: right-to-left letters with the blanks and marks
 // between them form one right-to-left run, everything else is left to right (the paragraph's
-// own direction).
-void AppendRuns(std::string& out, const std::string& text) {
+// own direction). Each run carries `format`.
+void AppendRuns(std::string& out, const std::string& text, const std::string& format) {
     std::vector<char32_t> points;
     std::vector<Direction> directions;
     for (std::size_t at = 0; at < text.size();) {
@@ -172,7 +172,11 @@ void AppendRuns(std::string& out, const std::string& text) {
     }
     for (std::size_t i = 0; i < n;) {
         const Direction d = resolved[i];
-        out += d == Direction::Right ? "{\\rtlch " : "{\\ltrch ";
+        // The character properties follow the direction control: readers apply \\f, \\fs and \\b to
+        // the script of the run they are in.
+        out += d == Direction::Right ? "{\\rtlch" : "{\\ltrch";
+        out += format;
+        out += ' ';
         for (; i < n && resolved[i] == d; ++i)
             AppendEscaped(out, points[i]);
         out += '}';
@@ -215,9 +219,10 @@ void AppendParagraphStart(std::string& out, ParaStyle para, bool inTable) {
 // A paragraph without its ending control (\par or \cell).
 void AppendBody(std::string& out, const ReportLine& line, bool inTable) {
     AppendParagraphStart(out, line.Para, inTable);
-    out += CharacterFormat(line.Style);
+    const std::string format = CharacterFormat(line.Style);
+    out += format; // for the paragraph mark, which sets the height of an empty line
     out += ' ';
-    AppendRuns(out, line.Text);
+    AppendRuns(out, line.Text, format);
 }
 
 void AppendBody(std::string& out, const ReportPicture& picture, bool inTable) {
