@@ -106,8 +106,7 @@ TEST(ColumnDesignTest, FirstPassingRowInStoredOrder) {
          "SMALL2"},
         {"no area column: nothing is tried", {kCol}, kNoA, "IPE", false, "before"},
         {"no rows: nothing is tried", {}, {}, "IPE", false, "before"},
-        // a name that is no table leaves the search on the table selected before
-        {"unknown table name", {kSmall, kCol}, {}, "CUSTOM I", true, "COL"},
+        {"a name that is no table: nothing is tried", {kSmall, kCol}, {}, "CUSTOM I", false, "before"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

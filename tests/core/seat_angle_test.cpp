@@ -221,6 +221,7 @@ TEST(SeatAngleDesignTest, FirstPassingAngleFromTheStartingLength) {
         bool found;
         std::string angle; // the angle the connection holds afterwards
         double D;
+        std::string table = "L"; // the connection asks for "L"
     };
     std::vector<FixtureRow> noPassing = AngleRows();
     noPassing.resize(3);
@@ -236,11 +237,12 @@ TEST(SeatAngleDesignTest, FirstPassingAngleFromTheStartingLength) {
         {"no leg long enough: nothing tried", AngleRows(), {}, 80000, false, "ANGLE", 0.123},
         {"no bf column: nothing tried", AngleRows(), {"d", "tf", "tw", "r"}, 8000, false, "ANGLE", 0.123},
         {"empty table: nothing tried", {}, {}, 8000, false, "ANGLE", 0.123},
+        {"no table of that name: nothing tried", AngleRows(), {}, 8000, false, "ANGLE", 0.123, "L2"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         auto lib = MakeLibrary(
-            {MakeTable("U", pkU, {{"UPE100", {{"bf", 50}}}}), MakeTable("L", pkL, c.rows, c.columns)});
+            {MakeTable("U", pkU, {{"UPE100", {{"bf", 50}}}}), MakeTable(c.table, pkL, c.rows, c.columns)});
         TConnectionSimple connection = WorkedConnection();
         connection.Angle.P = c.P;
         connection.Fee = 0.85L;

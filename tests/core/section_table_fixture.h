@@ -11,7 +11,7 @@ namespace orvex::testing {
 
 struct FixtureRow {
     std::string name;
-    std::map<std::string, double> values; // columns not named hold 0
+    std::map<std::string, double> values; // by column name in any letter case; others hold 0
 };
 
 // A table with the default columns (or the given ones) and the given rows in order.
@@ -28,10 +28,10 @@ inline TSectionTable MakeTable(const std::string& name, TSectionKind kind,
     table.RowCount = static_cast<std::uint8_t>(rows.size());
     for (std::size_t r = 0; r < rows.size(); ++r) {
         table.RowNames[r] = rows[r].name;
-        for (std::size_t c = 0; c < columns.size(); ++c) {
-            const auto found = rows[r].values.find(columns[c]);
-            table.Values[r][c] = found == rows[r].values.end() ? 0.0 : found->second;
-        }
+        for (std::size_t c = 0; c < columns.size(); ++c)
+            for (const auto& [column, value] : rows[r].values)
+                if (SameNameIgnoringCase(column, columns[c]))
+                    table.Values[r][c] = value;
     }
     return table;
 }

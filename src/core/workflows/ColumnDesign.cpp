@@ -6,9 +6,9 @@ namespace orvex {
 
 bool DesignColumn(CalcLog& log, TElement& element, TProfileLib& lib) {
     log.Clear();
-    // A name that matches no table leaves the previous selection; in design mode the section
-    // frame offers only the library's tables.
-    FindProfileTable(lib, element.ProfileName);
+    // Searching whichever table happened to be selected would offer a section of another family.
+    if (!FindProfileTable(lib, element.ProfileName))
+        return false;
     if (!FindProfileAtLeast(lib, "A", 0))
         return false;
     for (;;) {

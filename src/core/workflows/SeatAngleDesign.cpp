@@ -11,9 +11,9 @@ Extended SeatAngleWeldSize(const TConnectionSimple& connection) {
 
 bool DesignSeatAngleConnection(CalcLog& log, TConnectionSimple& connection, TProfileLib& lib) {
     log.Clear();
-    // A name that matches no table leaves the previous selection; the window offers only
-    // the library's angle tables.
-    FindProfileTable(lib, connection.Angle.ProfileName);
+    // Searching whichever table happened to be selected would offer a section that is no angle.
+    if (!FindProfileTable(lib, connection.Angle.ProfileName))
+        return false;
     const Extended start = SeatAngleStartingLength(connection) + connection.FreeDis;
     if (!FindProfileAtLeast(lib, "bf", static_cast<double>(start)))
         return false;
