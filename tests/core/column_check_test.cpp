@@ -225,6 +225,7 @@ TEST(ColumnCheckTest, InteractionBranches) {
         c.set(e);
         CalcLog log;
         EXPECT_EQ(CheckColumnStresses(log, e), c.passes);
+        EXPECT_EQ(ColumnStressesPass(e), c.passes);
         EXPECT_THAT(InteractionLines(log), ElementsAreArray(c.lines));
     }
 }
@@ -386,6 +387,7 @@ TEST(ColumnCheckTest, EarlyEnds) {
     slender.Kind = pkZ;
     CalcLog log;
     EXPECT_FALSE(CheckColumnStresses(log, slender));
+    EXPECT_FALSE(ColumnStressesPass(slender));
     EXPECT_THAT(log.Lines(),
                 ElementsAreArray<std::string>({"fa  = P / A = 0", "fbx = Mx/Sx = 0", "fby = My/Sy = 0", "",
                                                kCompactnessHeading, "", kSlenderConclusion}));
@@ -395,6 +397,7 @@ TEST(ColumnCheckTest, EarlyEnds) {
     thinWeb.tw = 0.2L;
     thinWeb.Lbx = 250;
     EXPECT_FALSE(CheckColumnStresses(log, thinWeb));
+    EXPECT_FALSE(ColumnStressesPass(thinWeb));
     EXPECT_LT(IndexOf(log, kBendingXHeading), log.Size());
     EXPECT_EQ(IndexOf(log, kBendingYHeading), log.Size());
     EXPECT_EQ(log.Lines().back().front(), '*');

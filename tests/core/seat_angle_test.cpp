@@ -75,6 +75,7 @@ TEST(SeatAngleCheckTest, WorkedConnectionFailsOnlyInTheWeld) {
     CalcLog log;
     log.Add("stale");
     EXPECT_FALSE(CheckSeatAngleConnection(log, WorkedConnection()));
+    EXPECT_FALSE(SeatAngleConnectionPasses(WorkedConnection()));
     EXPECT_THAT(log.Lines(), ElementsAreArray(WorkedLog("12376.535")));
 }
 
@@ -127,6 +128,7 @@ TEST(SeatAngleCheckTest, LimitsAtEquality) {
         SCOPED_TRACE(c.what);
         CalcLog log;
         EXPECT_EQ(CheckSeatAngleConnection(log, c.connection), c.passes);
+        EXPECT_EQ(SeatAngleConnectionPasses(c.connection), c.passes);
         EXPECT_THAT(log.Lines(), ::testing::Contains(c.line));
         // every step is written whatever fails
         EXPECT_EQ(log.Size(), 24u);
@@ -258,7 +260,10 @@ TEST(SeatAngleDesignTest, FirstPassingAngleFromTheStartingLength) {
         EXPECT_EQ(connection.Angle.ProfileName, "L");
         if (c.found) {
             EXPECT_EQ(log.Lines().back(), "fr < Rw  ==>  374.399 < 681.477   OK.");
-        } else if (c.angle == "ANGLE") {
+        } else if (c.angle != "ANGLE") {
+            // the log holds the check of the last angle tried
+            EXPECT_EQ(log.Lines().back(), "*fr < Rw  ==>  713.888 < 605.758   NOT ok.");
+        } else {
             EXPECT_TRUE(log.Empty());
         }
     }

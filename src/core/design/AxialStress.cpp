@@ -12,7 +12,7 @@ constexpr Extended kTwelvePiSquared = 118.43525281307230343L;
 
 } // namespace
 
-Extended ColumnAllowableAxialStress(CalcLog& log, const TElement& element) {
+Extended ColumnAllowableAxialStress(LogWriter& out, const TElement& element) {
     RequirePositive(element.rx, SectionValueName(element, "rx"));
     RequirePositive(element.ry, SectionValueName(element, "ry"));
     RequirePositive(element.Material.Fy, MaterialValueName(element, "Fy"));
@@ -26,27 +26,32 @@ Extended ColumnAllowableAxialStress(CalcLog& log, const TElement& element) {
     const Extended Cc =
         SquareRoot(Divide(kTwoPiSquared * E, Fy, "Cc = Sqrt(2Pi^2.Es/Fy)"), "Cc = Sqrt(2Pi^2.Es/Fy)");
 
-    log.AddValue("Kx = ", qkRatio, element.Kx);
-    log.AddValue("Ky = ", qkRatio, element.Ky);
-    log.AddValue("landaX = ", qkRatio, landaX);
-    log.AddValue("landaY = ", qkRatio, landaY);
-    log.AddValue("landa(max) = Max(landaX, landaY) = ", qkRatio, landa);
-    log.AddValue("لاغري مرز بين كمانش ارتجاعي و غير ارتجاعي Cc = 2Pi^2.Es/Fy = ", qkRatio, Cc);
+    out.AddValue({"Kx = "}, qkRatio, element.Kx);
+    out.AddValue({"Ky = "}, qkRatio, element.Ky);
+    out.AddValue({"landaX = "}, qkRatio, landaX);
+    out.AddValue({"landaY = "}, qkRatio, landaY);
+    out.AddValue({"landa(max) = Max(landaX, landaY) = "}, qkRatio, landa);
+    out.AddValue({"لاغري مرز بين كمانش ارتجاعي و غير ارتجاعي Cc = 2Pi^2.Es/Fy = "}, qkRatio, Cc);
 
     if (landa < Cc) {
-        log.AddPattern("landa < Cc  ==>  %s < %s", {Q(qkRatio, landa), Q(qkRatio, Cc)});
+        out.AddPattern("landa < Cc  ==>  %s < %s", {{qkRatio, landa}, {qkRatio, Cc}});
         const Extended rho = Divide(landa, Cc, "landa/Cc");
         // 1.67 rather than 5/3, and the square of landa/Cc, as the printed formula states.
         const Extended FS = 1.67L + 0.375L * rho - 0.125L * rho * rho;
-        log.AddValue("FS = 1.67 + 0.375*landa/Cc - 0.125(landa/Cc)^2 = ", qkRatio, FS);
+        out.AddValue({"FS = 1.67 + 0.375*landa/Cc - 0.125(landa/Cc)^2 = "}, qkRatio, FS);
         const Extended Fa = Divide((1 - 0.5L * rho * rho) * Fy, FS, "Fa = [1-0.5*(landa/Cc)^2]*Fy/FS");
-        log.AddValue("Fa = [1-0.5*(landa/Cc)^2]*Fy/FS = ", qkStress, Fa);
+        out.AddValue({"Fa = [1-0.5*(landa/Cc)^2]*Fy/FS = "}, qkStress, Fa);
         return Fa;
     }
     const Extended Fa = Divide(kTwelvePiSquared * E, 23 * landa * landa, "Fa = (12/23)Pi^2.Es/landa^2");
-    log.AddPattern("landa > Cc  ==>  %s > %s", {Q(qkRatio, landa), Q(qkRatio, Cc)});
-    log.AddValue("Fa = (12/23)Pi^2.Es/landa^2 = ", qkStress, Fa);
+    out.AddPattern("landa > Cc  ==>  %s > %s", {{qkRatio, landa}, {qkRatio, Cc}});
+    out.AddValue({"Fa = (12/23)Pi^2.Es/landa^2 = "}, qkStress, Fa);
     return Fa;
+}
+
+Extended ColumnAllowableAxialStress(CalcLog& log, const TElement& element) {
+    LogWriter out(&log);
+    return ColumnAllowableAxialStress(out, element);
 }
 
 } // namespace orvex

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "design/CalcLog.h"
+#include "design/LogWriter.h"
 #include "model/Records.h"
 
 namespace orvex {
@@ -9,5 +10,6 @@ namespace orvex {
 // slenderness about both axes; appends its steps to `log`. Raises ArithmeticError when rx, ry,
 // Fy or E is not positive.
 Extended ColumnAllowableAxialStress(CalcLog& log, const TElement& element);
+Extended ColumnAllowableAxialStress(LogWriter& out, const TElement& element);
 
 } // namespace orvex

@@ -98,24 +98,24 @@ Extended EulerStress(const TElement& e, Extended K, Extended r, const char* name
 
 } // namespace
 
-Extended ColumnMomentFactor(CalcLog& log, const TElement& element, ColumnAxis axis, Extended fa,
+Extended ColumnMomentFactor(LogWriter& out, const TElement& element, ColumnAxis axis, Extended fa,
                             Extended Fe) {
     const AxisData a = DataOf(element, axis);
     const MomentFactorTexts& t = a.texts;
     if (a.braced) {
-        log.Add(t.braced);
+        out.Add(t.braced);
         return 0.85L;
     }
     if (a.transverseLoad) {
-        log.Add(t.transverseLoad);
+        out.Add(t.transverseLoad);
         const auto reduced = [&](Extended factor, const char* label) {
             const Extended cm = 1 - factor * Divide(fa, Fe, "fa/Fe");
-            log.AddValue(label, qkRatio, cm);
+            out.AddValue({label}, qkRatio, cm);
             return cm;
         };
         switch (a.cmCase) {
         case 1:
-            log.Add(t.case1);
+            out.Add(t.case1);
             return 1.0L;
         case 2:
             return reduced(0.3L, t.factor03);
@@ -132,78 +132,79 @@ Extended ColumnMomentFactor(CalcLog& log, const TElement& element, ColumnAxis ax
         }
     }
     if (a.M2 == 0) {
-        log.Add(t.zeroEndMoments);
-        log.Add(t.unity);
+        out.Add(t.zeroEndMoments);
+        out.Add(t.unity);
         return 1.0L;
     }
     Extended cm = 0.6L - 0.4L * Divide(a.M1, a.M2, "M1/M2") * a.curvature;
     if (cm <= 0.4L)
         cm = 0.4L;
-    log.Add(t.endMoments);
-    log.AddValue(t.endMomentFormula, qkRatio, cm);
+    out.Add(t.endMoments);
+    out.AddValue({t.endMomentFormula}, qkRatio, cm);
     return cm;
 }
 
-bool CheckColumnStresses(CalcLog& log, const TElement& element) {
-    log.Clear();
+namespace {
+
+bool ColumnVerdict(LogWriter& out, const TElement& element) {
     RequireColumnValues(element);
     const Extended fa = Divide(element.P, element.A, "fa = P / A");
     const Extended fbx = Divide(element.Mx, element.Sx, "fbx = Mx/Sx");
     const Extended fby = Divide(element.My, element.Sy, "fby = My/Sy");
-    log.AddValue("fa  = P / A = ", qkStress, fa);
-    log.AddValue("fbx = Mx/Sx = ", qkStress, fbx);
-    log.AddValue("fby = My/Sy = ", qkStress, fby);
-    log.AddEmpty();
-    log.Add("------------ كنترل فشردگي مقطع ستون ------------");
-    log.AddEmpty();
-    if (ClassifySection(log, element) == scSlender)
+    out.AddValue({"fa  = P / A = "}, qkStress, fa);
+    out.AddValue({"fbx = Mx/Sx = "}, qkStress, fbx);
+    out.AddValue({"fby = My/Sy = "}, qkStress, fby);
+    out.AddEmpty();
+    out.Add("------------ كنترل فشردگي مقطع ستون ------------");
+    out.AddEmpty();
+    if (ClassifySection(out, element) == scSlender)
         return false;
 
-    log.AddEmpty();
-    log.Add("------------  محاسبه تنش مجاز فشاري  -----------");
-    log.AddEmpty();
-    const Extended Fa = ColumnAllowableAxialStress(log, element);
+    out.AddEmpty();
+    out.Add("------------  محاسبه تنش مجاز فشاري  -----------");
+    out.AddEmpty();
+    const Extended Fa = ColumnAllowableAxialStress(out, element);
 
-    log.AddEmpty();
-    log.Add("------- x محاسبه تنش مجاز خمشي حول محور  -------");
-    log.AddEmpty();
-    const Extended Fbx = AllowableBendingStress(log, element, "x", element.Sx < element.Sy);
+    out.AddEmpty();
+    out.Add("------- x محاسبه تنش مجاز خمشي حول محور  -------");
+    out.AddEmpty();
+    const Extended Fbx = AllowableBendingStress(out, element, "x", element.Sx < element.Sy);
     if (Fbx == 0)
         return false;
-    log.AddEmpty();
-    log.Add("------- y محاسبه تنش مجاز خمشي حول محور  -------");
-    log.AddEmpty();
-    const Extended Fby = AllowableBendingStress(log, element, "y", element.Sx > element.Sy);
+    out.AddEmpty();
+    out.Add("------- y محاسبه تنش مجاز خمشي حول محور  -------");
+    out.AddEmpty();
+    const Extended Fby = AllowableBendingStress(out, element, "y", element.Sx > element.Sy);
     if (Fby == 0)
         return false;
 
-    log.AddEmpty();
-    log.Add("------------- كنترل تنش هاي ستون ------------");
-    log.AddEmpty();
+    out.AddEmpty();
+    out.Add("------------- كنترل تنش هاي ستون ------------");
+    out.AddEmpty();
     const Extended r = Divide(fa, Fa, "fa/Fa");
     const Extended bendingX = Divide(fbx, Fbx, "fbx/Fbx");
     const Extended bendingY = Divide(fby, Fby, "fby/Fby");
     if (r < 0.15L) {
-        log.AddPattern("fa/Fa < 0.15 ==> %s < 0.15  :", {Q(qkRatio, r)});
+        out.AddPattern("fa/Fa < 0.15 ==> %s < 0.15  :", {{qkRatio, r}});
         const Extended S = r + bendingX + bendingY;
         if (S > 1) {
-            log.AddPattern("*fa/Fa + fbx/Fbx + fby/Fby <= 1   ==>   %s <= 1     NOT ok.", {Q(qkRatio, S)});
+            out.AddPattern("*fa/Fa + fbx/Fbx + fby/Fby <= 1   ==>   %s <= 1     NOT ok.", {{qkRatio, S}});
             return false;
         }
-        log.AddPattern("fa/Fa + fbx/Fbx + fby/Fby <= 1   ==>   %s <= 1     OK.", {Q(qkRatio, S)});
+        out.AddPattern("fa/Fa + fbx/Fbx + fby/Fby <= 1   ==>   %s <= 1     OK.", {{qkRatio, S}});
         return true;
     }
 
-    log.AddPattern("fa/Fa > 0.15 ==> %s > 0.15  :", {Q(qkRatio, r)});
+    out.AddPattern("fa/Fa > 0.15 ==> %s > 0.15  :", {{qkRatio, r}});
     const Extended Fex = EulerStress(element, element.Kx, element.rx, "F'ex = 12Pi^2.Es/[23(Kx.L/rx)^2]",
                                      "the effective length factor Kx");
     const Extended Fey = EulerStress(element, element.Ky, element.ry, "F'ey = 12Pi^2.Es/[23(Ky.L/ry)^2]",
                                      "the effective length factor Ky");
-    log.AddEmpty();
-    const Extended Cmx = ColumnMomentFactor(log, element, ColumnAxis::X, fa, Fex);
-    log.AddEmpty();
-    const Extended Cmy = ColumnMomentFactor(log, element, ColumnAxis::Y, fa, Fey);
-    log.AddEmpty();
+    out.AddEmpty();
+    const Extended Cmx = ColumnMomentFactor(out, element, ColumnAxis::X, fa, Fex);
+    out.AddEmpty();
+    const Extended Cmy = ColumnMomentFactor(out, element, ColumnAxis::Y, fa, Fey);
+    out.AddEmpty();
 
     // At fa >= F'e the amplification 1 - fa/F'e is zero or negative: the column is beyond its
     // Euler load about that axis and the interaction sum would come out falsely low.
@@ -215,31 +216,50 @@ bool CheckColumnStresses(CalcLog& log, const TElement& element) {
     if (beyondEulerX || beyondEulerY) {
         passed = false;
         if (beyondEulerX)
-            log.AddPattern("*fa < Fex  ==>  %s < %s   NOT ok.", {Q(qkStress, fa), Q(qkStress, Fex)});
+            out.AddPattern("*fa < Fex  ==>  %s < %s   NOT ok.", {{qkStress, fa}, {qkStress, Fex}});
         if (beyondEulerY)
-            log.AddPattern("*fa < Fey  ==>  %s < %s   NOT ok.", {Q(qkStress, fa), Q(qkStress, Fey)});
+            out.AddPattern("*fa < Fey  ==>  %s < %s   NOT ok.", {{qkStress, fa}, {qkStress, Fey}});
     } else {
         const Extended S1 = r + Divide(Cmx * fbx, amplificationX * Fbx, "Cmx*fbx/[Fbx(1-fa/Fex)]") +
                             Divide(Cmy * fby, amplificationY * Fby, "Cmy*fby/[Fby*(1-fa/Fey)]");
         if (S1 > 1) {
             passed = false;
-            log.AddPattern(
+            out.AddPattern(
                 "*fa/Fa + Cmx*fbx/[Fbx(1-fa/Fex)] + Cmy*fby/[Fby*(1-fa/Fey)] <= 1  ==>   %s <= 1     NOT ok.",
-                {Q(qkRatio, S1)});
+                {{qkRatio, S1}});
         } else {
-            log.AddPattern(
+            out.AddPattern(
                 "fa/Fa + Cmx*fbx/[Fbx(1-fa/Fex)] + Cmy*fby/[Fby*(1-fa/Fey)] <= 1  ==>   %s <= 1     OK.",
-                {Q(qkRatio, S1)});
+                {{qkRatio, S1}});
         }
     }
     const Extended S2 = Divide(fa, 0.6L * element.Material.Fy, "fa/(0.6*Fy)") + bendingX + bendingY;
     if (S2 > 1) {
         passed = false;
-        log.AddPattern("*fa/(0.6*Fy) + fbx/Fbx + fby/Fby <=1  ==>   %s <= 1     NOT ok.", {Q(qkRatio, S2)});
+        out.AddPattern("*fa/(0.6*Fy) + fbx/Fbx + fby/Fby <=1  ==>   %s <= 1     NOT ok.", {{qkRatio, S2}});
     } else {
-        log.AddPattern("fa/(0.6*Fy) + fbx/Fbx + fby/Fby <=1  ==>   %s <= 1     OK.", {Q(qkRatio, S2)});
+        out.AddPattern("fa/(0.6*Fy) + fbx/Fbx + fby/Fby <=1  ==>   %s <= 1     OK.", {{qkRatio, S2}});
     }
     return passed;
+}
+
+} // namespace
+
+Extended ColumnMomentFactor(CalcLog& log, const TElement& element, ColumnAxis axis, Extended fa,
+                            Extended Fe) {
+    LogWriter out(&log);
+    return ColumnMomentFactor(out, element, axis, fa, Fe);
+}
+
+bool CheckColumnStresses(CalcLog& log, const TElement& element) {
+    log.Clear();
+    LogWriter out(&log);
+    return ColumnVerdict(out, element);
+}
+
+bool ColumnStressesPass(const TElement& element) {
+    LogWriter quiet;
+    return ColumnVerdict(quiet, element);
 }
 
 } // namespace orvex

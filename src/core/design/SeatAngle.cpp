@@ -49,8 +49,9 @@ Extended SeatAngleStartingLength(const TConnectionSimple& connection) {
     return N1 >= N2 ? N1 : N2;
 }
 
-bool CheckSeatAngleConnection(CalcLog& log, const TConnectionSimple& connection) {
-    log.Clear();
+namespace {
+
+bool SeatAngleVerdict(LogWriter& out, const TConnectionSimple& connection) {
     RequireConnectionValues(connection);
     const TElement& beam = connection.Beam;
     const TElement& angle = connection.Angle;
@@ -73,42 +74,42 @@ bool CheckSeatAngleConnection(CalcLog& log, const TConnectionSimple& connection)
         (1 + 3 * Divide(N, beam.d, "N/d") * Power(Divide(tw, beam.tf, "tw/tf"), 1.5L, "(tw/tf)^1.5")) *
         SquareRoot(Divide(Fyb * beam.tf, tw, "Fyw.tf/tw"), "Sqrt(Fyw.tf/tw)");
 
-    log.AddEmpty();
-    log.Add("---- كنترل لهيدگي و تسليم موضعي جان تير ----");
-    log.AddEmpty();
-    log.AddValue("k = tf + r = ", qkLength, k);
-    log.AddValue("N = bf - FreeDis = ", qkLength, N);
-    log.AddValue("Nreq = P/(0.66Fy) - 2.5k  >  k  ==>  Nreq = ", qkLength, Nreq);
-    log.AddEmpty();
+    out.AddEmpty();
+    out.Add("---- كنترل لهيدگي و تسليم موضعي جان تير ----");
+    out.AddEmpty();
+    out.AddValue({"k = tf + r = "}, qkLength, k);
+    out.AddValue({"N = bf - FreeDis = "}, qkLength, N);
+    out.AddValue({"Nreq = P/(0.66Fy) - 2.5k  >  k  ==>  Nreq = "}, qkLength, Nreq);
+    out.AddEmpty();
     if (Nreq < N) {
-        log.AddPattern("Nreq < N  ==>  %s < %s   OK.", {Q(qkLength, Nreq), Q(qkLength, N)});
+        out.AddPattern("Nreq < N  ==>  %s < %s   OK.", {{qkLength, Nreq}, {qkLength, N}});
     } else {
         result = false;
-        log.AddPattern("*Nreq < N  ==>  %s < %s   NOT ok.", {Q(qkLength, Nreq), Q(qkLength, N)});
+        out.AddPattern("*Nreq < N  ==>  %s < %s   NOT ok.", {{qkLength, Nreq}, {qkLength, N}});
     }
-    log.AddEmpty();
-    log.AddValue("Pmax = 285*tw^2 * [1+3(N/d)*(tw/tf)^1.5] * Sqrt(Fyw.tf/tw) = ", qkForce, Pmax);
-    log.AddEmpty();
+    out.AddEmpty();
+    out.AddValue({"Pmax = 285*tw^2 * [1+3(N/d)*(tw/tf)^1.5] * Sqrt(Fyw.tf/tw) = "}, qkForce, Pmax);
+    out.AddEmpty();
     if (P < Pmax) {
-        log.AddPattern("P < Pmax  ==>  %s < %s   OK.", {Q(qkForce, P), Q(qkForce, Pmax)});
+        out.AddPattern("P < Pmax  ==>  %s < %s   OK.", {{qkForce, P}, {qkForce, Pmax}});
     } else {
         result = false;
-        log.AddPattern("*P < Pmax  ==>  %s < %s   NOT ok.", {Q(qkForce, P), Q(qkForce, Pmax)});
+        out.AddPattern("*P < Pmax  ==>  %s < %s   NOT ok.", {{qkForce, P}, {qkForce, Pmax}});
     }
 
     // Shear in the angle across its length.
     const Extended fv = Divide(P, angle.L * angle.tf, "fv = P/(L*t)");
     const Extended Fv = 0.4L * angle.Material.Fy;
-    log.AddEmpty();
-    log.Add("---------- كنترل تنش برشي در نبشي ----------");
-    log.AddEmpty();
-    log.AddValue("fv = P/(L*t) = ", qkStress, fv);
-    log.AddValue("Fv = 0.4Fy = ", qkStress, Fv);
+    out.AddEmpty();
+    out.Add("---------- كنترل تنش برشي در نبشي ----------");
+    out.AddEmpty();
+    out.AddValue({"fv = P/(L*t) = "}, qkStress, fv);
+    out.AddValue({"Fv = 0.4Fy = "}, qkStress, Fv);
     if (fv > Fv) {
         result = false;
-        log.AddPattern("*fv < Fv  ==>  %s < %s   NOT ok.", {Q(qkStress, fv), Q(qkStress, Fv)});
+        out.AddPattern("*fv < Fv  ==>  %s < %s   NOT ok.", {{qkStress, fv}, {qkStress, Fv}});
     } else {
-        log.AddPattern("fv < Fv  ==>  %s < %s   OK.", {Q(qkStress, fv), Q(qkStress, Fv)});
+        out.AddPattern("fv < Fv  ==>  %s < %s   OK.", {{qkStress, fv}, {qkStress, Fv}});
     }
 
     // The two vertical welds carry the reaction at the eccentricity ef.
@@ -116,19 +117,31 @@ bool CheckSeatAngleConnection(CalcLog& log, const TConnectionSimple& connection)
     const Extended d = angle.d;
     const Extended fr = Divide(P, 2 * d * d, "fr = P/(2*d^2)*Sqrt(d^2+20.25*ef^2)") *
                         SquareRoot(d * d + 20.25L * ef * ef, "Sqrt(d^2+20.25*ef^2)");
-    log.AddEmpty();
-    log.Add("-------- كنترل تنش هاي وارده به جوش -------");
-    log.AddEmpty();
-    log.AddValue("Rw = Fee*(0.3*Fu)*0.707*D = ", qkForcePerLength, Rw);
-    log.AddValue("fr = P/(2*d^2)*Sqrt(d^2+20.25*ef^2) = ", qkForcePerLength, fr);
+    out.AddEmpty();
+    out.Add("-------- كنترل تنش هاي وارده به جوش -------");
+    out.AddEmpty();
+    out.AddValue({"Rw = Fee*(0.3*Fu)*0.707*D = "}, qkForcePerLength, Rw);
+    out.AddValue({"fr = P/(2*d^2)*Sqrt(d^2+20.25*ef^2) = "}, qkForcePerLength, fr);
     if (Rw >= fr) {
-        log.AddPattern("fr < Rw  ==>  %s < %s   OK.", {Q(qkForcePerLength, fr), Q(qkForcePerLength, Rw)});
+        out.AddPattern("fr < Rw  ==>  %s < %s   OK.", {{qkForcePerLength, fr}, {qkForcePerLength, Rw}});
     } else {
         result = false;
-        log.AddPattern("*fr < Rw  ==>  %s < %s   NOT ok.",
-                       {Q(qkForcePerLength, fr), Q(qkForcePerLength, Rw)});
+        out.AddPattern("*fr < Rw  ==>  %s < %s   NOT ok.", {{qkForcePerLength, fr}, {qkForcePerLength, Rw}});
     }
     return result;
+}
+
+} // namespace
+
+bool CheckSeatAngleConnection(CalcLog& log, const TConnectionSimple& connection) {
+    log.Clear();
+    LogWriter out(&log);
+    return SeatAngleVerdict(out, connection);
+}
+
+bool SeatAngleConnectionPasses(const TConnectionSimple& connection) {
+    LogWriter quiet;
+    return SeatAngleVerdict(quiet, connection);
 }
 
 } // namespace orvex

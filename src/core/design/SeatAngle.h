@@ -1,6 +1,7 @@
 #pragma once
 
 #include "design/CalcLog.h"
+#include "design/LogWriter.h"
 #include "model/Records.h"
 
 namespace orvex {
@@ -10,6 +11,8 @@ namespace orvex {
 // true when all four pass. Raises ArithmeticError when a value the formulas divide by is not
 // positive, or a length or strength is negative (such as -1 for a column the table lacks).
 bool CheckSeatAngleConnection(CalcLog& log, const TConnectionSimple& connection);
+// The verdict alone, computed the same way without writing any line.
+bool SeatAngleConnectionPasses(const TConnectionSimple& connection);
 
 // Largest fillet weld along the edge of the thinner of two plates (cm).
 Extended MaxFilletWeldSize(Extended t1, Extended t2);

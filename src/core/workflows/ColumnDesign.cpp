@@ -4,6 +4,8 @@
 
 namespace orvex {
 
+// Candidates are tried on their verdicts alone; only the section whose check stays in the log when
+// the search ends has its lines written, so a long table costs no formatting.
 bool DesignColumn(CalcLog& log, TElement& element, TProfileLib& lib) {
     log.Clear();
     // Searching whichever table happened to be selected would offer a section of another family.
@@ -13,11 +15,13 @@ bool DesignColumn(CalcLog& log, TElement& element, TProfileLib& lib) {
         return false;
     for (;;) {
         ProfileToElement(lib, element);
-        if (CheckColumnStresses(log, element))
-            return true;
+        if (ColumnStressesPass(element))
+            return CheckColumnStresses(log, element);
         if (!AdvanceProfile(lib))
-            return false;
+            break;
     }
+    CheckColumnStresses(log, element);
+    return false;
 }
 
 } // namespace orvex

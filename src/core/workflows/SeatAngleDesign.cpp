@@ -9,6 +9,8 @@ Extended SeatAngleWeldSize(const TConnectionSimple& connection) {
     return RoundToDecimals(MaxFilletWeldSize(connection.Angle.tf, connection.Beam.tf), 1);
 }
 
+// Candidates are tried on their verdicts alone; only the angle whose check stays in the log when
+// the search ends has its lines written.
 bool DesignSeatAngleConnection(CalcLog& log, TConnectionSimple& connection, TProfileLib& lib) {
     log.Clear();
     // Searching whichever table happened to be selected would offer a section that is no angle.
@@ -20,11 +22,13 @@ bool DesignSeatAngleConnection(CalcLog& log, TConnectionSimple& connection, TPro
     for (;;) {
         ProfileToElement(lib, connection.Angle);
         connection.D = SeatAngleWeldSize(connection);
-        if (CheckSeatAngleConnection(log, connection))
-            return true;
+        if (SeatAngleConnectionPasses(connection))
+            return CheckSeatAngleConnection(log, connection);
         if (!AdvanceProfile(lib))
-            return false;
+            break;
     }
+    CheckSeatAngleConnection(log, connection);
+    return false;
 }
 
 } // namespace orvex
