@@ -8,7 +8,6 @@ namespace orvex {
 namespace {
 
 constexpr Extended kTwoPiSquared = 19.739208802178717L;
-constexpr Extended kTwelvePiSquared = 118.43525281307230343L;
 
 } // namespace
 

@@ -10,8 +10,6 @@ namespace orvex {
 
 namespace {
 
-constexpr Extended kTwelvePiSquared = 118.43525281307230343L;
-
 struct MomentFactorTexts {
     const char* braced;
     const char* transverseLoad;
