@@ -31,7 +31,7 @@ BeamRunResult RunBeam(const BeamJob& job, TProfileLib& lib) {
             result.Found = true;
         }
     } catch (const ArithmeticError& e) {
-        throw ArithmeticError(DescribeSection(element) + ": " + e.what());
+        throw ArithmeticError(WithSection(element, e.what()));
     }
     return result;
 }

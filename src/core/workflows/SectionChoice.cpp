@@ -140,4 +140,10 @@ std::string DescribeSection(const TElement& element) {
     return text;
 }
 
+std::string WithSection(const TElement& element, const std::string& message) {
+    if (!element.SectionName.empty() && message.find(element.SectionName) != std::string::npos)
+        return message;
+    return DescribeSection(element) + ": " + message;
+}
+
 } // namespace orvex

@@ -51,5 +51,7 @@ void FillPlateSection(TElement& element, Extended d, Extended tw, Extended bf, E
 
 // Names the section an error happened on, for the messages of a run.
 std::string DescribeSection(const TElement& element);
+// `message` prefixed with the section it happened on, unless it already names that section.
+std::string WithSection(const TElement& element, const std::string& message);
 
 } // namespace orvex
