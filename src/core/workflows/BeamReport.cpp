@@ -14,8 +14,6 @@ struct BeamTexts {
 
 const BeamTexts kAnalysis = {"خروجي آناليز تير", "Orvexlund v1.0- Analysis Beam Report", "آناليز تير"};
 const BeamTexts kDesign = {"خروجي طراحي تير", "Orvexlund v1.0- Design Beam Report", "طراحي تير"};
-const char* const kBendingTitle = "كنترل خمش";
-const char* const kShearTitle = "كنترل برش";
 
 struct InputLine {
     const char* Label;
@@ -50,8 +48,8 @@ ReportInfo BuildBeamReport(const BeamRunResult& run) {
         document.AddLine(input.Label + FormatQuantity(input.Kind, run.Element.*(input.Field)),
                          TextStyle::NormalText, ParaStyle::Left);
     if (run.Found) {
-        document.AddLogBlock(run.BendingLog, kBendingTitle);
-        document.AddLogBlock(run.ShearLog, kShearTitle);
+        document.AddLogBlock(run.BendingLog, kBeamBendingLogTitle);
+        document.AddLogBlock(run.ShearLog, kBeamShearLogTitle);
         document.AddRule();
     }
     return report;

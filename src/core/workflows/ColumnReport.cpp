@@ -14,7 +14,6 @@ struct ColumnTexts {
 
 const ColumnTexts kAnalysis = {"خروجي آناليز ستون", "Orvexlund v1.0- Analysis Column Report", "آناليز ستون"};
 const ColumnTexts kDesign = {"خروجي طراحي ستون", "Orvexlund v1.0- Design Column Report", "طراحي ستون"};
-const char* const kLogTitle = "كنترل  تنشهاي ستون";
 
 struct InputLine {
     const char* Label;
@@ -47,7 +46,7 @@ ReportInfo BuildColumnReport(const ColumnRunResult& run) {
         document.AddLine(input.Label + FormatQuantity(input.Kind, run.Element.*(input.Field)),
                          TextStyle::NormalText, ParaStyle::Left);
     if (run.Found)
-        document.AddLogBlock(run.Log, kLogTitle);
+        document.AddLogBlock(run.Log, kColumnLogTitle);
     document.AddRule();
     return report;
 }

@@ -17,7 +17,6 @@ const ConnectionTexts kAnalysis = {"خروجي آناليز اتصال ساده 
                                    "آناليز اتصال ساده با نبشي نشيمن "};
 const ConnectionTexts kDesign = {"خروجي طراحي ", "Orvexlund v1.0- Design Simple Connection Report",
                                  "طراحي اتصال ساده با نبشي نشيمن"};
-const char* const kLogTitle = "كنترل تنشهاي اتصال ";
 const char* const kReaction = "نيروي محوري ماكزيمم P = ";
 const char* const kWeldSize = "بعد جوش  D = ";
 const char* const kAngleLength = "طول نبشي L = ";
@@ -46,7 +45,7 @@ ReportInfo BuildConnectionReport(const ConnectionRunResult& run, const TPicture&
         document.AddLine("", TextStyle::NormalText, ParaStyle::Left);
         document.AddPicture(detail, ParaStyle::Left);
         document.AddLine("", TextStyle::NormalText, ParaStyle::Left);
-        document.AddLogBlock(run.Log, kLogTitle);
+        document.AddLogBlock(run.Log, kConnectionLogTitle);
     } else {
         AddNoResult(document);
     }
