@@ -106,7 +106,7 @@ Digits15 SplitDigits(double value) {
     return result;
 }
 
-std::string FixedHalfAwayFromZero(Extended value, int decimals) {
+std::string FixedDigits(Extended value, int decimals) {
     const Digits15 split = SplitDigits(static_cast<double>(value));
     std::string digits = split.digits;
     int exponent = split.exponent;
@@ -224,6 +224,12 @@ double RoundToDecimals(Extended value, int decimals) {
     return static_cast<double>(rounded * static_cast<Extended>(step));
 }
 
+std::string FormatFixed(Extended value, int decimals) {
+    if (!std::isfinite(value))
+        throw ArithmeticError("a computed value is not a finite number and cannot be printed");
+    return FixedDigits(value, decimals);
+}
+
 std::string FormatGeneral(double value) {
     if (value == 0)
         return "0";
@@ -234,20 +240,31 @@ std::string FormatGeneral(double value) {
     std::string text = split.negative ? "-" : "";
     const int exponent = split.exponent;
     if (exponent < -4 || exponent >= 15) {
-        text += digits.substr(0, 1);
-        if (digits.size() > 1)
-            text += "." + digits.substr(1);
-        text += "E" + std::to_string(exponent);
+        text.push_back(digits[0]);
+        if (digits.size() > 1) {
+            text.push_back('.');
+            text.append(digits, 1);
+        }
+        text.push_back('E');
+        text.append(std::to_string(exponent));
         return text;
     }
     if (exponent < 0) {
-        text += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+        text.append("0.");
+        text.append(static_cast<std::size_t>(-exponent - 1), '0');
+        text.append(digits);
         return text;
     }
     const std::size_t integerDigits = static_cast<std::size_t>(exponent) + 1;
-    if (digits.size() <= integerDigits)
-        return text + digits + std::string(integerDigits - digits.size(), '0');
-    return text + digits.substr(0, integerDigits) + "." + digits.substr(integerDigits);
+    if (digits.size() <= integerDigits) {
+        text.append(digits);
+        text.append(integerDigits - digits.size(), '0');
+        return text;
+    }
+    text.append(digits, 0, integerDigits);
+    text.push_back('.');
+    text.append(digits, integerDigits);
+    return text;
 }
 
 std::string FormatQuantity(TQuantityKind kind, Extended value) {
@@ -260,7 +277,7 @@ std::string FormatQuantity(TQuantityKind kind, Extended value) {
     const Extended clean = std::strtold(buffer, nullptr);
     const int decimals = std::min<int>(CurrentUnits.Decimals, 5);
     if (CurrentUnits.ShowZero)
-        return FixedHalfAwayFromZero(clean, decimals);
+        return FixedDigits(clean, decimals);
     return FormatGeneral(RoundToDecimals(clean, decimals));
 }
 
