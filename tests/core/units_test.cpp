@@ -72,8 +72,8 @@ const FormatCase kFormatCases[] = {
 TEST(UnitsTest, FormatQuantity) {
     UnitsGuard guard;
     for (const FormatCase& c : kFormatCases) {
-        SCOPED_TRACE(::testing::Message() << c.length << " " << c.force << " n=" << c.decimals
-                                          << " showZero=" << c.showZero << " value=" << static_cast<double>(c.value));
+        SCOPED_TRACE(::testing::Message() << c.length << " " << c.force << " n=" << c.decimals << " showZero="
+                                          << c.showZero << " value=" << static_cast<double>(c.value));
         SetUnits(c.length, c.force, c.decimals, c.showZero);
         EXPECT_EQ(FormatQuantity(c.kind, c.value), c.expected);
     }

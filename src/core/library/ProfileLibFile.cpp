@@ -167,18 +167,19 @@ void AppendF64(std::string& out, double value) {
 }
 
 // The length byte and `capacity` character bytes: the name cut to the capacity, zero bytes after.
-void AppendName(std::string& out, const std::string& name, std::size_t capacity, const std::string& what) {
+// `what` and `owner` name the field in the message.
+void AppendName(std::string& out, const std::string& name, std::size_t capacity, const char* what,
+                const TSectionTable* owner = nullptr) {
     const std::optional<std::string> encoded = Utf8ToCp1256(FirstCharacters(name, capacity));
-    if (!encoded)
-        throw FileError(what + " \"" + name + "\" has a character that Windows-1256 cannot hold");
+    if (!encoded) {
+        const std::string ownerText = owner ? " of table \"" + owner->TableName + "\"" : "";
+        throw FileError(std::string(what) + " \"" + name + "\"" + ownerText +
+                        " has a character that Windows-1256 cannot hold");
+    }
     const std::size_t length = std::min(encoded->size(), capacity);
     AppendU8(out, static_cast<std::uint8_t>(length));
     out.append(*encoded, 0, length);
     out.append(capacity - length, '\0');
-}
-
-std::string TableLabel(const TSectionTable& table) {
-    return "of table \"" + table.TableName + "\"";
 }
 
 void CheckCapacities(const TProfileLib& lib) {
@@ -209,12 +210,12 @@ std::string SerializeProfileLib(const TProfileLib& lib) {
         AppendU8(out, table.RowCount);
         AppendU8(out, table.ColCount);
         for (std::size_t c = 0; c < table.ColCount; ++c)
-            AppendName(out, table.ColNames[c], kColumnNameField, "column name " + TableLabel(table));
+            AppendName(out, table.ColNames[c], kColumnNameField, "column name", &table);
     }
     for (std::size_t t = 0; t < lib.TableCount; ++t) {
         const TSectionTable& table = lib.Tables[t];
         for (std::size_t r = 0; r < table.RowCount; ++r) {
-            AppendName(out, table.RowNames[r], kRowNameField, "row name " + TableLabel(table));
+            AppendName(out, table.RowNames[r], kRowNameField, "row name", &table);
             for (std::size_t c = 0; c < table.ColCount; ++c)
                 AppendF64(out, table.Values[r][c]);
         }
