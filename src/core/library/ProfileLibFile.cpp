@@ -10,6 +10,7 @@
 #include <optional>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace orvex {
 
@@ -24,8 +25,6 @@ const char kNotALibraryText[] = "فايل كتابخانه مقاطع نمي ب�
 constexpr std::size_t kTableNameField = kTableNameCapacity - 1;
 constexpr std::size_t kColumnNameField = kColumnNameCapacity - 1;
 constexpr std::size_t kRowNameField = kRowNameCapacity - 1;
-
-using Tables = std::array<TSectionTable, kMaxTables>;
 
 // ---- reading
 
@@ -234,18 +233,23 @@ void ParseProfileLib(const std::string& bytes, const std::string& fileName, TPro
     if (tableCount > kMaxTables)
         reader.Fail("the file announces " + std::to_string(tableCount) + " tables (at most " +
                     std::to_string(kMaxTables) + ")");
-    // Fresh slots, pictures included, so that nothing of the previous contents survives a load.
-    auto tables = std::make_unique<Tables>();
+    // Read aside, so that a damaged file leaves the library as it was.
+    std::vector<TSectionTable> tables(tableCount);
     for (int t = 0; t < tableCount; ++t)
-        ReadTableHeader(reader, t, (*tables)[static_cast<std::size_t>(t)]);
+        ReadTableHeader(reader, t, tables[static_cast<std::size_t>(t)]);
     for (int t = 0; t < tableCount; ++t)
-        ReadTableData(reader, t, (*tables)[static_cast<std::size_t>(t)]);
+        ReadTableData(reader, t, tables[static_cast<std::size_t>(t)]);
     if (reader.Remaining() > 0)
         reader.Fail(std::to_string(reader.Remaining()) + " unexpected bytes after the last table");
 
+    // Every slot, used or not, starts afresh (pictures included); the selection stays.
     for (std::size_t t = 0; t < kMaxTables; ++t) {
-        (*tables)[t].CurrentRow = lib.Tables[t].CurrentRow;
-        lib.Tables[t] = std::move((*tables)[t]);
+        const std::uint8_t currentRow = lib.Tables[t].CurrentRow;
+        if (t < tableCount)
+            lib.Tables[t] = std::move(tables[t]);
+        else
+            lib.Tables[t] = TSectionTable{};
+        lib.Tables[t].CurrentRow = currentRow;
     }
     lib.TableCount = tableCount;
 }
