@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -10,6 +11,20 @@ namespace orvex {
 // A read position in a byte buffer. Every read either takes all the bytes it asks for and
 // advances, or returns false and leaves the cursor where it was: nothing ever reads past the end.
 // Multi-byte integers are little-endian.
+// The unsigned integer of `width` (at most 8) little-endian bytes at `bytes`.
+inline std::uint64_t LittleEndian(const char* bytes, std::size_t width) {
+    if constexpr (std::endian::native == std::endian::little) {
+        std::uint64_t value = 0;
+        std::memcpy(&value, bytes, width); // one load where the layouts agree
+        return value;
+    } else {
+        std::uint64_t value = 0;
+        for (std::size_t i = width; i-- > 0;)
+            value = (value << 8) | static_cast<unsigned char>(bytes[i]);
+        return value;
+    }
+}
+
 class ByteCursor {
   public:
     explicit ByteCursor(std::string_view bytes) : data_(bytes.data()), size_(bytes.size()) {}
@@ -55,9 +70,7 @@ class ByteCursor {
         std::string_view bytes;
         if (!ReadBytes(width, bytes))
             return false;
-        out = 0;
-        for (std::size_t i = width; i-- > 0;)
-            out = (out << 8) | static_cast<unsigned char>(bytes[i]);
+        out = LittleEndian(bytes.data(), width);
         return true;
     }
 

@@ -5,11 +5,12 @@
 #include "model/Cp1256.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cstring>
 #include <memory>
 #include <optional>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace orvex {
@@ -48,14 +49,66 @@ std::string Describe(const Place& place) {
     return text;
 }
 
-class LibraryReader {
+// Walks a library file from its header to its last byte, checking every count and length, and
+// hands each field to a sink. The same walk first checks a file with a sink that keeps nothing
+// and then stores it, so a damaged file is refused before anything is changed.
+class LibraryWalker {
   public:
-    LibraryReader(const std::string& bytes, const std::string& fileName)
+    LibraryWalker(const std::string& bytes, const std::string& fileName)
         : cursor_(bytes), fileName_(fileName) {}
 
+    template <class Sink> void Walk(Sink& sink) {
+        ReadHeader();
+        const std::uint8_t tableCount = U8({"table count"});
+        if (tableCount > kMaxTables)
+            Fail("the file announces " + std::to_string(tableCount) + " tables (at most " +
+                 std::to_string(kMaxTables) + ")");
+        sink.Tables(tableCount);
+        std::array<std::uint8_t, kMaxTables> rows{};
+        std::array<std::uint8_t, kMaxTables> columns{};
+        for (int t = 0; t < tableCount; ++t) {
+            const std::uint8_t kind = U8({"kind", t});
+            const std::string_view name = NameField(kTableNameField, {"name", t});
+            const std::size_t slot = static_cast<std::size_t>(t);
+            rows[slot] = U8({"row count", t});
+            columns[slot] = U8({"column count", t});
+            if (rows[slot] > kMaxRows)
+                Fail("table " + std::to_string(t) + " announces " + std::to_string(rows[slot]) +
+                     " rows (at most " + std::to_string(kMaxRows) + ")");
+            if (columns[slot] > kMaxColumns)
+                Fail("table " + std::to_string(t) + " announces " + std::to_string(columns[slot]) +
+                     " columns (at most " + std::to_string(kMaxColumns) + ")");
+            sink.Table(slot, kind, name, rows[slot], columns[slot]);
+            for (int c = 0; c < columns[slot]; ++c)
+                sink.ColumnName(slot, static_cast<std::size_t>(c),
+                                NameField(kColumnNameField, {"name", t, -1, c}));
+        }
+        for (int t = 0; t < tableCount; ++t) {
+            const std::size_t slot = static_cast<std::size_t>(t);
+            const std::size_t valueBytes = 8 * std::size_t{columns[slot]};
+            for (int r = 0; r < rows[slot]; ++r) {
+                const std::string_view name = NameField(kRowNameField, {"name", t, r});
+                sink.Row(slot, static_cast<std::size_t>(r), name, Bytes(valueBytes, {"values", t, r}));
+            }
+            const std::int64_t length = I64({"picture length", t});
+            if (length < 0)
+                Fail("table " + std::to_string(t) + " has a negative picture length (" +
+                     std::to_string(length) + ")");
+            if (static_cast<std::uint64_t>(length) > cursor_.Remaining())
+                Fail("the picture of table " + std::to_string(t) + " is " + std::to_string(length) +
+                     " bytes long but only " + std::to_string(cursor_.Remaining()) +
+                     " bytes are left in the file");
+            sink.Picture(slot, Bytes(static_cast<std::size_t>(length), {"picture", t}));
+        }
+        if (cursor_.Remaining() > 0)
+            Fail(std::to_string(cursor_.Remaining()) + " unexpected bytes after the last table");
+    }
+
+  private:
     [[noreturn]] void Fail(const std::string& what) const {
         throw FileError("damaged section library " + fileName_ + ": " + what);
     }
+    [[noreturn]] void Ended(const Place& place) const { Fail("the file ends inside the " + Describe(place)); }
 
     void ReadHeader() {
         std::string_view header;
@@ -81,72 +134,116 @@ class LibraryReader {
         return value;
     }
 
-    double F64(const Place& place) {
-        double value = 0;
-        if (!cursor_.ReadF64(value))
-            Ended(place);
-        return value;
-    }
-
-    // A length byte and `capacity` character bytes; a length above the capacity means all of them.
-    std::string Name(std::size_t capacity, const Place& place) {
-        std::string_view field;
-        if (!cursor_.ReadBytes(capacity + 1, field))
-            Ended(place);
-        const std::size_t length = std::min<std::size_t>(static_cast<unsigned char>(field[0]), capacity);
-        return Cp1256ToUtf8(std::string(field.substr(1, length)));
-    }
-
-    std::string_view Bytes(std::size_t count) {
+    std::string_view Bytes(std::size_t count, const Place& place) {
         std::string_view bytes;
-        cursor_.ReadBytes(count, bytes); // the caller has checked Remaining()
+        if (!cursor_.ReadBytes(count, bytes))
+            Ended(place);
         return bytes;
     }
 
-    std::size_t Remaining() const { return cursor_.Remaining(); }
-
-  private:
-    [[noreturn]] void Ended(const Place& place) const { Fail("the file ends inside the " + Describe(place)); }
+    // A length byte and `capacity` character bytes: the name's bytes. A length above the capacity
+    // means all of them.
+    std::string_view NameField(std::size_t capacity, const Place& place) {
+        const std::string_view field = Bytes(capacity + 1, place);
+        return field.substr(1, std::min<std::size_t>(static_cast<unsigned char>(field[0]), capacity));
+    }
 
     ByteCursor cursor_;
     const std::string& fileName_;
 };
 
-void ReadTableHeader(LibraryReader& reader, int t, TSectionTable& table) {
-    table.Kind = reader.U8({"kind", t});
-    table.TableName = reader.Name(kTableNameField, {"name", t});
-    table.RowCount = reader.U8({"row count", t});
-    table.ColCount = reader.U8({"column count", t});
-    if (table.RowCount > kMaxRows)
-        reader.Fail("table " + std::to_string(t) + " announces " + std::to_string(table.RowCount) +
-                    " rows (at most " + std::to_string(kMaxRows) + ")");
-    if (table.ColCount > kMaxColumns)
-        reader.Fail("table " + std::to_string(t) + " announces " + std::to_string(table.ColCount) +
-                    " columns (at most " + std::to_string(kMaxColumns) + ")");
-    for (int c = 0; c < table.ColCount; ++c)
-        table.ColNames[static_cast<std::size_t>(c)] = reader.Name(kColumnNameField, {"name", t, -1, c});
-}
+// Keeps nothing: walking with it only checks the file.
+struct CheckingSink {
+    void Tables(std::size_t) {}
+    void Table(std::size_t, std::uint8_t, std::string_view, std::size_t, std::size_t) {}
+    void ColumnName(std::size_t, std::size_t, std::string_view) {}
+    void Row(std::size_t, std::size_t, std::string_view, std::string_view) {}
+    void Picture(std::size_t, std::string_view) {}
+};
 
-void ReadTableData(LibraryReader& reader, int t, TSectionTable& table) {
-    for (std::size_t r = 0; r < table.RowCount; ++r) {
-        const int row = static_cast<int>(r);
-        table.RowNames[r] = reader.Name(kRowNameField, {"name", t, row});
-        for (std::size_t c = 0; c < table.ColCount; ++c)
-            table.Values[r][c] = reader.F64({"values", t, row});
+// Stores a checked file in a library. Every slot starts afresh, pictures included, apart from its
+// selected row; the strings keep their storage, which spares allocations when a library is read
+// again.
+class StoringSink {
+  public:
+    explicit StoringSink(TProfileLib& lib) : lib_(lib) {}
+
+    void Tables(std::size_t count) {
+        lib_.TableCount = static_cast<std::uint8_t>(count);
+        for (std::size_t t = count; t < kMaxTables; ++t) {
+            TSectionTable& table = lib_.Tables[t];
+            table.Kind = pkI;
+            table.TableName.clear();
+            table.RowCount = 0;
+            table.ColCount = 0;
+            ClearBeyond(table, 0, 0);
+            table.Picture.reset();
+        }
     }
-    const std::int64_t length = reader.I64({"picture length", t});
-    if (length < 0)
-        reader.Fail("table " + std::to_string(t) + " has a negative picture length (" +
-                    std::to_string(length) + ")");
-    if (static_cast<std::uint64_t>(length) > reader.Remaining())
-        reader.Fail("the picture of table " + std::to_string(t) + " is " + std::to_string(length) +
-                    " bytes long but only " + std::to_string(reader.Remaining()) +
-                    " bytes are left in the file");
-    if (length > 0) {
-        const std::string_view bytes = reader.Bytes(static_cast<std::size_t>(length));
-        table.Picture = std::make_shared<const std::vector<std::uint8_t>>(bytes.begin(), bytes.end());
+
+    void Table(std::size_t t, std::uint8_t kind, std::string_view name, std::size_t rows,
+               std::size_t columns) {
+        TSectionTable& table = lib_.Tables[t];
+        table.Kind = kind;
+        AssignName(table.TableName, name);
+        table.RowCount = static_cast<std::uint8_t>(rows);
+        table.ColCount = static_cast<std::uint8_t>(columns);
+        ClearBeyond(table, rows, columns);
+        table.Picture.reset();
     }
-}
+
+    void ColumnName(std::size_t t, std::size_t c, std::string_view name) {
+        AssignName(lib_.Tables[t].ColNames[c], name);
+    }
+
+    void Row(std::size_t t, std::size_t r, std::string_view name, std::string_view values) {
+        TSectionTable& table = lib_.Tables[t];
+        AssignName(table.RowNames[r], name);
+        double* row = table.Values[r].data();
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(row, values.data(), values.size()); // the file's layout is the memory's
+        } else {
+            for (std::size_t at = 0; at < values.size(); at += 8) {
+                const std::uint64_t bits = LittleEndian(values.data() + at, 8);
+                std::memcpy(row + at / 8, &bits, sizeof bits);
+            }
+        }
+    }
+
+    void Picture(std::size_t t, std::string_view bytes) {
+        if (bytes.empty())
+            return;
+        const auto* first = reinterpret_cast<const std::uint8_t*>(bytes.data());
+        lib_.Tables[t].Picture =
+            std::make_shared<const std::vector<std::uint8_t>>(first, first + bytes.size());
+    }
+
+  private:
+    static void AssignName(std::string& name, std::string_view bytes) {
+        // Most names are plain ASCII, which reads as it stands.
+        if (std::all_of(bytes.begin(), bytes.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+            name.assign(bytes);
+        else
+            name = Cp1256ToUtf8(std::string(bytes));
+    }
+
+    // Empties the names and zeroes the values that a table of `rows` x `columns` does not fill.
+    static void ClearBeyond(TSectionTable& table, std::size_t rows, std::size_t columns) {
+        for (std::size_t c = columns; c < kMaxColumns; ++c)
+            table.ColNames[c].clear();
+        for (std::size_t r = rows; r < kMaxRows; ++r)
+            table.RowNames[r].clear();
+        if (columns < kMaxColumns)
+            for (std::size_t r = 0; r < rows; ++r)
+                std::fill(table.Values[r].begin() + static_cast<std::ptrdiff_t>(columns),
+                          table.Values[r].end(), 0.0);
+        for (std::size_t r = rows; r < kMaxRows; ++r)
+            table.Values[r].fill(0.0);
+    }
+
+    TProfileLib& lib_;
+};
 
 // ---- writing
 
@@ -227,31 +324,10 @@ std::string SerializeProfileLib(const TProfileLib& lib) {
 }
 
 void ParseProfileLib(const std::string& bytes, const std::string& fileName, TProfileLib& lib) {
-    LibraryReader reader(bytes, fileName);
-    reader.ReadHeader();
-    const std::uint8_t tableCount = reader.U8({"table count"});
-    if (tableCount > kMaxTables)
-        reader.Fail("the file announces " + std::to_string(tableCount) + " tables (at most " +
-                    std::to_string(kMaxTables) + ")");
-    // Read aside, so that a damaged file leaves the library as it was.
-    std::vector<TSectionTable> tables(tableCount);
-    for (int t = 0; t < tableCount; ++t)
-        ReadTableHeader(reader, t, tables[static_cast<std::size_t>(t)]);
-    for (int t = 0; t < tableCount; ++t)
-        ReadTableData(reader, t, tables[static_cast<std::size_t>(t)]);
-    if (reader.Remaining() > 0)
-        reader.Fail(std::to_string(reader.Remaining()) + " unexpected bytes after the last table");
-
-    // Every slot, used or not, starts afresh (pictures included); the selection stays.
-    for (std::size_t t = 0; t < kMaxTables; ++t) {
-        const std::uint8_t currentRow = lib.Tables[t].CurrentRow;
-        if (t < tableCount)
-            lib.Tables[t] = std::move(tables[t]);
-        else
-            lib.Tables[t] = TSectionTable{};
-        lib.Tables[t].CurrentRow = currentRow;
-    }
-    lib.TableCount = tableCount;
+    CheckingSink check;
+    LibraryWalker(bytes, fileName).Walk(check);
+    StoringSink store(lib);
+    LibraryWalker(bytes, fileName).Walk(store);
 }
 
 void LoadProfileLib(TProfileLib& lib) {
