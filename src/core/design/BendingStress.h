@@ -1,6 +1,7 @@
 #pragma once
 
 #include "design/CalcLog.h"
+#include "design/LogWriter.h"
 #include "model/Records.h"
 
 #include <string>
@@ -12,5 +13,7 @@ namespace orvex {
 Extended AllowableBendingStress(CalcLog& log, const TElement& element, const std::string& axis, bool weakAxis);
 Extended FlangedAllowableBending(CalcLog& log, const TElement& element, const std::string& axis, bool weakAxis);
 Extended HollowAllowableBending(CalcLog& log, const TElement& element, const std::string& axis);
+// The same, writing through `out` (no formatting at all when it has no log).
+Extended AllowableBendingStress(LogWriter& out, const TElement& element, const std::string& axis, bool weakAxis);
 
 } // namespace orvex

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "design/CalcLog.h"
+#include "design/LogWriter.h"
 #include "model/Records.h"
 
 #include <cstdint>
@@ -19,5 +20,8 @@ TSectionClass ClassifyWeb(CalcLog& log, const TElement& element);
 TSectionClass ClassifyElements(CalcLog& log, const TElement& element);
 // ClassifyElements followed by the one conclusion line.
 TSectionClass ClassifySection(CalcLog& log, const TElement& element);
+TSectionClass ClassifySection(LogWriter& out, const TElement& element);
+// The class alone, without any line: for a step that needs it after its caller wrote the lines.
+TSectionClass SectionClass(const TElement& element);
 
 } // namespace orvex

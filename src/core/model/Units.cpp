@@ -106,7 +106,7 @@ Digits15 SplitDigits(double value) {
     return result;
 }
 
-std::string FixedHalfAwayFromZero(Extended value, int decimals) {
+std::string FixedDigits(Extended value, int decimals) {
     const Digits15 split = SplitDigits(static_cast<double>(value));
     std::string digits = split.digits;
     int exponent = split.exponent;
@@ -224,6 +224,12 @@ double RoundToDecimals(Extended value, int decimals) {
     return static_cast<double>(rounded * static_cast<Extended>(step));
 }
 
+std::string FormatFixed(Extended value, int decimals) {
+    if (!std::isfinite(value))
+        throw ArithmeticError("a computed value is not a finite number and cannot be printed");
+    return FixedDigits(value, decimals);
+}
+
 std::string FormatGeneral(double value) {
     if (value == 0)
         return "0";
@@ -260,7 +266,7 @@ std::string FormatQuantity(TQuantityKind kind, Extended value) {
     const Extended clean = std::strtold(buffer, nullptr);
     const int decimals = std::min<int>(CurrentUnits.Decimals, 5);
     if (CurrentUnits.ShowZero)
-        return FixedHalfAwayFromZero(clean, decimals);
+        return FixedDigits(clean, decimals);
     return FormatGeneral(RoundToDecimals(clean, decimals));
 }
 

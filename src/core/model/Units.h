@@ -51,6 +51,10 @@ std::string FormatQuantity(TQuantityKind kind, Extended value);
 // the nearest integer with ties to the even one, times the step, stored as a double.
 double RoundToDecimals(Extended value, int decimals);
 
+// `value` in fixed notation with exactly `decimals` decimals, rounded half away from zero on its
+// 15 significant digits (no decimal point when `decimals` is 0).
+std::string FormatFixed(Extended value, int decimals);
+
 // A double in general format with up to 15 significant digits, no trailing zeros, and exponent
 // form ("1E-5", "1.5E20") below 0.0001 in magnitude or beyond 15 integer digits.
 std::string FormatGeneral(double value);
