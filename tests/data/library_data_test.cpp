@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <exception>
 #include <memory>
 #include <string>
 #include <utility>
@@ -20,7 +21,11 @@ const TProfileLib& ShippedLibrary() {
     static const std::unique_ptr<TProfileLib> library = [] {
         auto lib = std::make_unique<TProfileLib>();
         lib->FileName = ORVEX_MAIN_LIBRARY;
-        EXPECT_TRUE(LoadProfileLib(*lib)) << "cannot load " << ORVEX_MAIN_LIBRARY;
+        try {
+            LoadProfileLib(*lib);
+        } catch (const std::exception& error) {
+            ADD_FAILURE() << error.what();
+        }
         return lib;
     }();
     return *library;
