@@ -6,8 +6,6 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -16,7 +14,9 @@ namespace orvex {
 
 namespace {
 
-std::string Reason() { return std::strerror(errno); }
+std::string Reason() {
+    return std::strerror(errno);
+}
 
 } // namespace
 
@@ -62,14 +62,37 @@ void WriteFileAtomically(const std::string& path, const std::string& bytes) {
 }
 
 std::string ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
         throw FileError("cannot open " + path + ": " + Reason());
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (in.bad())
-        throw FileError("cannot read " + path);
-    return content.str();
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+        // A directory opens for reading on Linux; without this it would read as an empty file.
+        const std::string reason = S_ISDIR(info.st_mode) ? std::strerror(EISDIR) : Reason();
+        ::close(fd);
+        throw FileError("cannot open " + path + ": " + reason);
+    }
+    // One byte more than the size, so that a file that does not grow is read without resizing.
+    std::string content(S_ISREG(info.st_mode) ? static_cast<std::size_t>(info.st_size) + 1 : 65536, '\0');
+    std::size_t used = 0;
+    for (;;) {
+        if (used == content.size())
+            content.resize(content.size() * 2);
+        const ssize_t n = ::read(fd, content.data() + used, content.size() - used);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            const std::string reason = Reason();
+            ::close(fd);
+            throw FileError("cannot read " + path + ": " + reason);
+        }
+        if (n == 0)
+            break;
+        used += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    content.resize(used);
+    return content;
 }
 
 } // namespace orvex
