@@ -1,4 +1,5 @@
 #include "LibraryCommands.h"
+#include "LibraryExchangeCommands.h"
 
 #include "model/Errors.h"
 
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     CLI::App* library = app.add_subcommand("library", "Inspect and build section library files");
     library->require_subcommand(1);
     orvex::AddLibraryCommands(*library);
+    orvex::AddLibraryExchangeCommands(*library);
     try {
         CLI11_PARSE(app, argc, argv);
     } catch (const orvex::Error& e) {
