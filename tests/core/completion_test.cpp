@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
 #include <vector>
 
 using namespace orvex;
@@ -48,10 +50,11 @@ double Value(const TSectionTable& table, std::size_t row, const char* column) {
     return c < 0 ? 0 : table.Values[row][static_cast<std::size_t>(c)];
 }
 
-TProfileLib LibraryWith(const TSectionTable& table) {
-    TProfileLib lib;
-    lib.Tables[0] = table;
-    lib.TableCount = 1;
+// A library is too large to keep several on the stack.
+std::unique_ptr<TProfileLib> LibraryWith(const TSectionTable& table) {
+    auto lib = std::make_unique<TProfileLib>();
+    lib->Tables[0] = table;
+    lib->TableCount = 1;
     return lib;
 }
 
@@ -209,9 +212,9 @@ TEST(CompleteTableTest, FillsZeroPropertiesAndNamesRows) {
         SCOPED_TRACE(c.what);
         TSectionTable table = MakeTable(c.kind, c.tableName, ColumnsWithWidthAndDepth());
         AddRow(table, c.rowName, c.given);
-        TProfileLib lib = LibraryWith(table);
-        CompleteTable(lib, 0);
-        const TSectionTable& done = lib.Tables[0];
+        auto lib = LibraryWith(table);
+        CompleteTable(*lib, 0);
+        const TSectionTable& done = lib->Tables[0];
         EXPECT_EQ(done.RowNames[0], c.expectedName);
         for (const Cell& cell : c.expected) {
             SCOPED_TRACE(cell.column);
@@ -223,33 +226,33 @@ TEST(CompleteTableTest, FillsZeroPropertiesAndNamesRows) {
 TEST(CompleteTableTest, LeavesColumnsTheTableLacksAlone) {
     TSectionTable table = MakeTable(pkBox, "BOX", DefaultColumns());
     AddRow(table, "", {{"d", 30}, {"bf", 20}, {"tw", 1}, {"A", 10}, {"Ix", 1000}});
-    TProfileLib lib = LibraryWith(table);
-    CompleteTable(lib, 0);
-    EXPECT_EQ(lib.Tables[0].ColCount, 17);
-    EXPECT_EQ(lib.Tables[0].ColNames, table.ColNames);
-    EXPECT_EQ(Value(lib.Tables[0], 0, "rx"), 10);
+    auto lib = LibraryWith(table);
+    CompleteTable(*lib, 0);
+    EXPECT_EQ(lib->Tables[0].ColCount, 17);
+    EXPECT_EQ(lib->Tables[0].ColNames, table.ColNames);
+    EXPECT_EQ(Value(lib->Tables[0], 0, "rx"), 10);
 }
 
 TEST(CompleteTableTest, RootOfANegativeQuotientLeavesTheTableAsItWas) {
     TSectionTable table = MakeTable(pkI, "IPE", DefaultColumns());
     AddRow(table, "", {{"d", 20}, {"bf", 10}, {"A", 28.5}, {"Ix", 1940}, {"Iy", 142}, {"G", 22.456}});
     AddRow(table, "BAD", {{"d", 20}, {"bf", 10}, {"A", 4}, {"Ix", -100}, {"Iy", 142}});
-    TProfileLib lib = LibraryWith(table);
+    auto lib = LibraryWith(table);
     try {
-        CompleteTable(lib, 0);
+        CompleteTable(*lib, 0);
         FAIL() << "no error";
     } catch (const ArithmeticError& error) {
         EXPECT_STREQ(error.what(),
                      "table \"IPE\", row 2 (BAD): square root of the negative number -25 in rx = √(Ix/A)");
     }
-    EXPECT_EQ(lib.Tables[0].RowNames[0], "");
-    EXPECT_EQ(lib.Tables[0].Values, table.Values);
+    EXPECT_EQ(lib->Tables[0].RowNames[0], "");
+    EXPECT_EQ(lib->Tables[0].Values, table.Values);
 }
 
 TEST(CompleteTableTest, RefusesATableThatDoesNotExist) {
-    TProfileLib lib = LibraryWith(IpeTable());
+    auto lib = LibraryWith(IpeTable());
     try {
-        CompleteTable(lib, 1);
+        CompleteTable(*lib, 1);
         FAIL() << "no error";
     } catch (const Error& error) {
         EXPECT_STREQ(error.what(), "there is no table 2 to complete (the library holds 1)");
@@ -257,14 +260,14 @@ TEST(CompleteTableTest, RefusesATableThatDoesNotExist) {
 }
 
 TEST(BuildDoubleSectionTest, WorkedExample) {
-    TProfileLib lib = LibraryWith(IpeTable());
-    const TSectionTable base = lib.Tables[0];
+    auto lib = LibraryWith(IpeTable());
+    const TSectionTable base = lib->Tables[0];
 
-    ASSERT_EQ(BuildDoubleSection(lib, 0, "2IPE"), 1u);
+    ASSERT_EQ(BuildDoubleSection(*lib, 0, "2IPE"), 1u);
 
-    EXPECT_EQ(lib.TableCount, 2);
-    EXPECT_EQ(lib.CurrentTable, 1);
-    const TSectionTable& doubled = lib.Tables[1];
+    EXPECT_EQ(lib->TableCount, 2);
+    EXPECT_EQ(lib->CurrentTable, 1);
+    const TSectionTable& doubled = lib->Tables[1];
     EXPECT_EQ(doubled.TableName, "2IPE");
     EXPECT_EQ(doubled.Kind, pk2I);
     EXPECT_EQ(doubled.RowCount, 1);
@@ -280,8 +283,8 @@ TEST(BuildDoubleSectionTest, WorkedExample) {
         EXPECT_EQ(Value(doubled, 0, cell.column), cell.value);
     }
     // The base table is not touched.
-    EXPECT_EQ(lib.Tables[0].Values, base.Values);
-    EXPECT_EQ(lib.Tables[0].RowNames, base.RowNames);
+    EXPECT_EQ(lib->Tables[0].Values, base.Values);
+    EXPECT_EQ(lib->Tables[0].RowNames, base.RowNames);
 }
 
 TEST(BuildDoubleSectionTest, KeepsEveryRowWithItsDimensions) {
@@ -300,9 +303,9 @@ TEST(BuildDoubleSectionTest, KeepsEveryRowWithItsDimensions) {
                 {"ex", d / 4},
                 {"ey", d / 2}});
     }
-    TProfileLib lib = LibraryWith(base);
-    BuildDoubleSection(lib, 0, "2IPE");
-    const TSectionTable& doubled = lib.Tables[1];
+    auto lib = LibraryWith(base);
+    BuildDoubleSection(*lib, 0, "2IPE");
+    const TSectionTable& doubled = lib->Tables[1];
     ASSERT_EQ(doubled.RowCount, 12);
     EXPECT_EQ(doubled.ColNames, base.ColNames);
     for (std::size_t row = 0; row < 12; ++row) {
@@ -314,38 +317,38 @@ TEST(BuildDoubleSectionTest, KeepsEveryRowWithItsDimensions) {
 }
 
 TEST(BuildDoubleSectionTest, RefusesWithTheLibraryUnchanged) {
+    const auto ipe = [] { return LibraryWith(IpeTable()); };
     const auto fullLibrary = [] {
-        TProfileLib lib = LibraryWith(IpeTable());
-        for (std::size_t t = 1; t < kMaxTables; ++t) {
-            lib.Tables[t] = MakeTable(pkI, "T" + std::to_string(t), DefaultColumns());
-        }
-        lib.TableCount = kMaxTables;
+        auto lib = LibraryWith(IpeTable());
+        for (std::size_t t = 1; t < kMaxTables; ++t)
+            lib->Tables[t] = MakeTable(pkI, "T" + std::to_string(t), DefaultColumns());
+        lib->TableCount = kMaxTables;
         return lib;
     };
     const auto withSecondRow = [](const char* zeroColumn) {
-        TSectionTable table = IpeTable();
-        std::vector<Cell> cells = {{"d", 10}, {"bf", 5.5}, {"A", 10.3}, {"Ix", 171}, {"Iy", 15.9}};
-        for (Cell& cell : cells)
-            if (std::string(cell.column) == zeroColumn)
-                cell.value = 0;
-        AddRow(table, "IPE100", cells);
-        return LibraryWith(table);
+        return [zeroColumn] {
+            TSectionTable table = IpeTable();
+            std::vector<Cell> cells = {{"d", 10}, {"bf", 5.5}, {"A", 10.3}, {"Ix", 171}, {"Iy", 15.9}};
+            for (Cell& cell : cells)
+                if (std::string(cell.column) == zeroColumn)
+                    cell.value = 0;
+            AddRow(table, "IPE100", cells);
+            return LibraryWith(table);
+        };
     };
-    struct RefusalCase {
+    const struct {
         const char* what;
-        TProfileLib lib;
+        std::function<std::unique_ptr<TProfileLib>()> make;
         std::size_t base;
         const char* name;
         const char* message;
-    };
-    const RefusalCase cases[] = {
-        {"empty name", LibraryWith(IpeTable()), 0, "", "the double section table needs a name"},
-        {"blank name", LibraryWith(IpeTable()), 0, "  ", "the double section table needs a name"},
-        {"name in use", LibraryWith(IpeTable()), 0, "IPE", "the library already has a table named \"IPE\""},
-        {"full library", fullLibrary(), 0, "2IPE",
+    } cases[] = {
+        {"empty name", ipe, 0, "", "the double section table needs a name"},
+        {"blank name", ipe, 0, "  ", "the double section table needs a name"},
+        {"name in use", ipe, 0, "IPE", "the library already has a table named \"IPE\""},
+        {"full library", fullLibrary, 0, "2IPE",
          "the library already holds 20 tables; remove one before building \"2IPE\""},
-        {"no such base", LibraryWith(IpeTable()), 2, "2IPE",
-         "there is no base table 3 (the library holds 1)"},
+        {"no such base", ipe, 2, "2IPE", "there is no base table 3 (the library holds 1)"},
         {"A = 0", withSecondRow("A"), 0, "2IPE",
          "table \"IPE\", row 2 (IPE100): A is 0, so its double section cannot be computed"},
         {"d = 0", withSecondRow("d"), 0, "2IPE",
@@ -353,28 +356,29 @@ TEST(BuildDoubleSectionTest, RefusesWithTheLibraryUnchanged) {
         {"bf = 0", withSecondRow("bf"), 0, "2IPE",
          "table \"IPE\", row 2 (IPE100): bf is 0, so its double section cannot be computed"},
     };
-    for (const RefusalCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        TProfileLib lib = c.lib;
+        const auto lib = c.make();
+        const auto before = c.make();
         try {
-            BuildDoubleSection(lib, c.base, c.name);
+            BuildDoubleSection(*lib, c.base, c.name);
             ADD_FAILURE() << "no error";
         } catch (const Error& error) {
             EXPECT_STREQ(error.what(), c.message);
         }
-        EXPECT_EQ(lib.TableCount, c.lib.TableCount);
-        EXPECT_EQ(lib.CurrentTable, c.lib.CurrentTable);
-        if (lib.TableCount < kMaxTables) {
-            EXPECT_EQ(lib.Tables[lib.TableCount].RowCount, 0);
+        EXPECT_EQ(lib->TableCount, before->TableCount);
+        EXPECT_EQ(lib->CurrentTable, before->CurrentTable);
+        if (lib->TableCount < kMaxTables) {
+            EXPECT_EQ(lib->Tables[lib->TableCount].RowCount, 0);
         }
     }
 }
 
 TEST(BuildDoubleSectionTest, CutsTheNameToThirtyCharacters) {
-    TProfileLib lib = LibraryWith(IpeTable());
-    BuildDoubleSection(lib, 0, "2IPE-0123456789-0123456789-0123456789");
-    EXPECT_EQ(lib.Tables[1].TableName, "2IPE-0123456789-0123456789-012");
-    EXPECT_EQ(lib.Tables[1].RowNames[0], "2IPE-0123456789-0123");
+    auto lib = LibraryWith(IpeTable());
+    BuildDoubleSection(*lib, 0, "2IPE-0123456789-0123456789-0123456789");
+    EXPECT_EQ(lib->Tables[1].TableName, "2IPE-0123456789-0123456789-012");
+    EXPECT_EQ(lib->Tables[1].RowNames[0], "2IPE-0123456789-0123");
 }
 
 } // namespace
