@@ -1,4 +1,5 @@
 #include "LibraryCommands.h"
+#include "RunCommand.h"
 
 #include "model/Errors.h"
 
@@ -10,6 +11,8 @@
 int main(int argc, char** argv) {
     CLI::App app{"orvexcalc - allowable-stress checks and designs of steel members"};
     app.set_version_flag("--version", "orvexcalc 1.0");
+    app.require_subcommand(1);
+    orvexcalc::AddRunCommand(app);
     CLI::App* library = app.add_subcommand("library", "Inspect and build section library files");
     library->require_subcommand(1);
     orvex::AddLibraryCommands(*library);
