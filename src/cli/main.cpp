@@ -1,16 +1,33 @@
 #include "LibraryCommands.h"
 #include "LibraryExchangeCommands.h"
+#include "RunCommand.h"
 
 #include "model/Errors.h"
 
 #include <CLI/CLI.hpp>
+#include <QString>
+#include <QtGlobal>
 
 #include <iostream>
 #include <string>
 
+namespace {
+
+// Qt draws the connection picture offscreen; its notes about the missing desktop session are no
+// concern of a headless runner, whose stderr carries only its own messages.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << "orvexcalc: " << message.toStdString() << '\n';
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+    qInstallMessageHandler(QuietQtMessages);
     CLI::App app{"orvexcalc - allowable-stress checks and designs of steel members"};
     app.set_version_flag("--version", "orvexcalc 1.0");
+    app.require_subcommand(1);
+    orvexcalc::AddRunCommand(app);
     CLI::App* library = app.add_subcommand("library", "Inspect and build section library files");
     library->require_subcommand(1);
     orvex::AddLibraryCommands(*library);

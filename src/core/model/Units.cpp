@@ -3,7 +3,7 @@
 #include "model/Errors.h"
 
 #include <cctype>
-#include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -91,8 +91,10 @@ struct Digits15 {
 };
 
 Digits15 SplitDigits(double value) {
+    // to_chars ignores the C locale, which a GUI toolkit may have set to the user's.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14e", value);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer - 1, value, std::chars_format::scientific, 14);
+    *written.ptr = '\0';
     Digits15 result;
     const char* p = buffer;
     if (*p == '-') {
@@ -210,10 +212,13 @@ Extended ParseQuantity(const std::string& text, TQuantityKind kind) {
     }
     if (i != body.size())
         throw fail();
-    errno = 0;
-    const Extended value = std::strtold(body.c_str(), nullptr);
-    if (errno == ERANGE && std::isinf(value))
-        throw ConversionError("\"" + text + "\" is too large a number");
+    const char* begin = body.data() + (body[0] == '+' ? 1 : 0);
+    Extended value = 0;
+    const auto parsed = std::from_chars(begin, body.data() + body.size(), value);
+    if (parsed.ec == std::errc::result_out_of_range)
+        throw ConversionError("\"" + text + "\" is out of the range of numbers");
+    if (parsed.ec != std::errc() || parsed.ptr != body.data() + body.size())
+        throw fail();
     return value * ToInternalFactor(kind);
 }
 
@@ -273,8 +278,9 @@ std::string FormatQuantity(TQuantityKind kind, Extended value) {
         throw ArithmeticError("a computed value is not a finite number and cannot be printed");
     // Round to 15 significant digits and read back: drops the noise of the unit multiplication.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14Le", display);
-    const Extended clean = std::strtold(buffer, nullptr);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, display, std::chars_format::scientific, 14);
+    Extended clean = 0;
+    std::from_chars(buffer, written.ptr, clean);
     const int decimals = std::min<int>(CurrentUnits.Decimals, 5);
     if (CurrentUnits.ShowZero)
         return FixedDigits(clean, decimals);
