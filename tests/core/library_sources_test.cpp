@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 
 using namespace orvex;
@@ -150,6 +151,52 @@ TEST(LibrarySourcesTest, ReportsTheFileAndLineOfEveryFault) {
         } catch (const FileError& e) {
             EXPECT_EQ(std::string(e.what()), expected);
         }
+    }
+}
+
+TEST(LibrarySourcesTest, DoubleTablesAreBuiltFromAnEarlierTable) {
+    TempDir dir;
+    const std::string picture = MakeBmp(64, 64);
+    WriteSources(dir,
+                 {
+                     {"library.tsv", "pkI\tIPE\ttables/IPE.tsv\t-\n"
+                                     "pk2I\t2IPE\tdouble:IPE\tpictures/2IPE.bmp\n"},
+                     {"tables/IPE.tsv", "NAME\td\tbf\tA\tG\tIx\tSx\trx\tIy\tSy\try\n"
+                                        "IPE200\t20\t10\t28.5\t22.4\t1940\t194\t8.25\t142\t28.4\t2.23\n"},
+                     {"pictures/2IPE.bmp", picture},
+                 });
+    const TProfileLib lib = BuildLibraryFromSources(dir.Path());
+
+    ASSERT_EQ(lib.TableCount, 2);
+    const TSectionTable& doubled = lib.Tables[1];
+    EXPECT_EQ(doubled.TableName, "2IPE");
+    EXPECT_EQ(doubled.Kind, pk2I);
+    EXPECT_EQ(doubled.ColNames, lib.Tables[0].ColNames);
+    ASSERT_EQ(doubled.RowCount, 1);
+    EXPECT_EQ(doubled.RowNames[0], "2IPE200");
+    // two sections side by side, flange tips touching, every value rounded to two decimals
+    const std::array<double, 10> expected = {20, 10, 57, 44.8, 3880, 388, 8.25, 1709, 170.9, 5.48};
+    for (std::size_t c = 0; c < expected.size(); ++c) {
+        SCOPED_TRACE(doubled.ColNames[c]);
+        EXPECT_NEAR(doubled.Values[0][c], expected[c], 1e-9);
+    }
+    ASSERT_TRUE(doubled.Picture);
+    EXPECT_EQ(std::string(doubled.Picture->begin(), doubled.Picture->end()), picture);
+}
+
+TEST(LibrarySourcesTest, DoubleTableFaultsNameTheManifestLine) {
+    TempDir dir;
+    WriteSources(dir, {
+                          {"library.tsv", "pkI\tIPE\ttables/IPE.tsv\t-\n"
+                                          "pk2I\t2IPE\tdouble:IPE\t-\n"},
+                          {"tables/IPE.tsv", "NAME\td\tbf\tA\tIx\trx\tIy\n"
+                                             "IPE200\t20\t10\t0\t1940\t0\t142\n"},
+                      });
+    try {
+        BuildLibraryFromSources(dir.Path());
+        ADD_FAILURE() << "built";
+    } catch (const FileError& e) {
+        EXPECT_EQ(std::string(e.what()).rfind(dir.File("library.tsv") + ":2: ", 0), 0u) << e.what();
     }
 }
 
