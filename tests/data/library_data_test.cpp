@@ -61,17 +61,17 @@ TEST(ShippedLibrary, HoldsItsTablesInOrder) {
         {"2L", pkZ},  {"2IPE", pk2I},     {"2INP", pk2I}, {"2UNP", pk2I},
     };
     const TProfileLib& lib = ShippedLibrary();
-    ASSERT_EQ(lib.TableCount, expected.size());
+    ASSERT_EQ(std::size_t{lib.TableCount}, expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
         const TSectionTable& table = lib.Tables[i];
         SCOPED_TRACE(table.TableName);
         EXPECT_EQ(table.TableName, expected[i].first);
         EXPECT_EQ(table.Kind, expected[i].second);
         // The 17 default columns in their order keep every table usable by the text exchange.
-        ASSERT_EQ(table.ColCount, DefaultColumnNames.size());
+        ASSERT_EQ(std::size_t{table.ColCount}, DefaultColumnNames.size());
         for (std::size_t c = 0; c < DefaultColumnNames.size(); ++c)
             EXPECT_EQ(table.ColNames[c], DefaultColumnNames[c]);
-        EXPECT_GT(table.RowCount, 0);
+        EXPECT_GT(int{table.RowCount}, 0);
         // A 64 x 64 Windows bitmap: the width and height fields of its info header.
         ASSERT_TRUE(table.Picture && table.Picture->size() > 26);
         const std::vector<std::uint8_t>& bmp = *table.Picture;
