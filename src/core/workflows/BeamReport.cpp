@@ -6,20 +6,8 @@ namespace orvex {
 
 namespace {
 
-struct BeamTexts {
-    const char* Caption;
-    const char* FileName;
-    const char* Title;
-};
-
-const BeamTexts kAnalysis = {"خروجي آناليز تير", "Orvexlund v1.0- Analysis Beam Report", "آناليز تير"};
-const BeamTexts kDesign = {"خروجي طراحي تير", "Orvexlund v1.0- Design Beam Report", "طراحي تير"};
-
-struct InputLine {
-    const char* Label;
-    Extended TElement::*Field;
-    TQuantityKind Kind;
-};
+const ReportTexts kAnalysis = {"خروجي آناليز تير", "Orvexlund v1.0- Analysis Beam Report", "آناليز تير"};
+const ReportTexts kDesign = {"خروجي طراحي تير", "Orvexlund v1.0- Design Beam Report", "طراحي تير"};
 
 const InputLine kInputs[] = {
     {"طول تير           L  = ", &TElement::L, qkLength},
@@ -33,20 +21,13 @@ const InputLine kInputs[] = {
 } // namespace
 
 ReportInfo BuildBeamReport(const BeamRunResult& run) {
-    const BeamTexts& texts = run.Mode == rmAnalysis ? kAnalysis : kDesign;
-    ReportInfo report;
-    report.Caption = texts.Caption;
-    report.FileName = texts.FileName;
+    ReportInfo report = StartReport(run.Mode == rmAnalysis ? kAnalysis : kDesign);
     ReportDocument& document = report.Document;
-
-    AddReportOpening(document, texts.Title);
     if (run.Found)
         document.AddSectionHeader(run.Element, false, true);
     else
         AddNoResult(document);
-    for (const InputLine& input : kInputs)
-        document.AddLine(input.Label + FormatQuantity(input.Kind, run.Element.*(input.Field)),
-                         TextStyle::NormalText, ParaStyle::Left);
+    AddInputLines(document, run.Element, kInputs);
     if (run.Found) {
         document.AddLogBlock(run.BendingLog, kBeamBendingLogTitle);
         document.AddLogBlock(run.ShearLog, kBeamShearLogTitle);

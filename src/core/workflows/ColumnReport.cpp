@@ -6,20 +6,8 @@ namespace orvex {
 
 namespace {
 
-struct ColumnTexts {
-    const char* Caption;
-    const char* FileName;
-    const char* Title;
-};
-
-const ColumnTexts kAnalysis = {"خروجي آناليز ستون", "Orvexlund v1.0- Analysis Column Report", "آناليز ستون"};
-const ColumnTexts kDesign = {"خروجي طراحي ستون", "Orvexlund v1.0- Design Column Report", "طراحي ستون"};
-
-struct InputLine {
-    const char* Label;
-    Extended TElement::*Field;
-    TQuantityKind Kind;
-};
+const ReportTexts kAnalysis = {"خروجي آناليز ستون", "Orvexlund v1.0- Analysis Column Report", "آناليز ستون"};
+const ReportTexts kDesign = {"خروجي طراحي ستون", "Orvexlund v1.0- Design Column Report", "طراحي ستون"};
 
 const InputLine kInputs[] = {
     {"طول ستون L = ", &TElement::L, qkLength},
@@ -31,20 +19,13 @@ const InputLine kInputs[] = {
 } // namespace
 
 ReportInfo BuildColumnReport(const ColumnRunResult& run) {
-    const ColumnTexts& texts = run.Mode == rmAnalysis ? kAnalysis : kDesign;
-    ReportInfo report;
-    report.Caption = texts.Caption;
-    report.FileName = texts.FileName;
+    ReportInfo report = StartReport(run.Mode == rmAnalysis ? kAnalysis : kDesign);
     ReportDocument& document = report.Document;
-
-    AddReportOpening(document, texts.Title);
     if (run.Found)
         document.AddSectionHeader(run.Element, false, true);
     else
         AddNoResult(document);
-    for (const InputLine& input : kInputs)
-        document.AddLine(input.Label + FormatQuantity(input.Kind, run.Element.*(input.Field)),
-                         TextStyle::NormalText, ParaStyle::Left);
+    AddInputLines(document, run.Element, kInputs);
     if (run.Found)
         document.AddLogBlock(run.Log, kColumnLogTitle);
     document.AddRule();

@@ -6,17 +6,11 @@ namespace orvex {
 
 namespace {
 
-struct ConnectionTexts {
-    const char* Caption;
-    const char* FileName;
-    const char* Title;
-};
-
-const ConnectionTexts kAnalysis = {"خروجي آناليز اتصال ساده با نبشي نشيمن",
-                                   "Orvexlund v1.0- Analysis Simple Connection Report",
-                                   "آناليز اتصال ساده با نبشي نشيمن "};
-const ConnectionTexts kDesign = {"خروجي طراحي ", "Orvexlund v1.0- Design Simple Connection Report",
-                                 "طراحي اتصال ساده با نبشي نشيمن"};
+const ReportTexts kAnalysis = {"خروجي آناليز اتصال ساده با نبشي نشيمن",
+                               "Orvexlund v1.0- Analysis Simple Connection Report",
+                               "آناليز اتصال ساده با نبشي نشيمن "};
+const ReportTexts kDesign = {"خروجي طراحي ", "Orvexlund v1.0- Design Simple Connection Report",
+                             "طراحي اتصال ساده با نبشي نشيمن"};
 const char* const kReaction = "نيروي محوري ماكزيمم P = ";
 const char* const kWeldSize = "بعد جوش  D = ";
 const char* const kAngleLength = "طول نبشي L = ";
@@ -24,14 +18,10 @@ const char* const kAngleLength = "طول نبشي L = ";
 } // namespace
 
 ReportInfo BuildConnectionReport(const ConnectionRunResult& run, const TPicture& detail) {
-    const ConnectionTexts& texts = run.Mode == rmAnalysis ? kAnalysis : kDesign;
-    ReportInfo report;
-    report.Caption = texts.Caption;
-    report.FileName = texts.FileName;
+    ReportInfo report = StartReport(run.Mode == rmAnalysis ? kAnalysis : kDesign);
     ReportDocument& document = report.Document;
     const TConnectionSimple& connection = run.Connection;
 
-    AddReportOpening(document, texts.Title);
     if (run.Found) {
         document.AddSectionHeader(connection.Angle, true, false);
         document.AddLine(kReaction + FormatQuantity(qkForce, connection.Angle.P), TextStyle::NormalText,

@@ -16,6 +16,14 @@ void AddReportOpening(ReportDocument& document, const std::string& title) {
     document.AddRule();
 }
 
+ReportInfo StartReport(const ReportTexts& texts) {
+    ReportInfo report;
+    report.Caption = texts.Caption;
+    report.FileName = texts.FileName;
+    AddReportOpening(report.Document, texts.Title);
+    return report;
+}
+
 void AddNoResult(ReportDocument& document) {
     document.AddLine(".طراحي هيچ نتيجه اي در بر نداشت", TextStyle::Error, ParaStyle::Centered);
     document.AddRule();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Units.h"
 #include "report/ReportDocument.h"
 
 #include <string>
@@ -13,6 +14,31 @@ struct ReportInfo {
     std::string FileName;
     ReportDocument Document;
 };
+
+// The texts that name a report: window caption, proposed file name, title line.
+struct ReportTexts {
+    const char* Caption;
+    const char* FileName;
+    const char* Title;
+};
+
+// A report's input line: a label followed by one field of the element in display units.
+struct InputLine {
+    const char* Label;
+    Extended TElement::*Field;
+    TQuantityKind Kind;
+};
+
+// A report named by `texts`, its opening written.
+ReportInfo StartReport(const ReportTexts& texts);
+
+// The input lines, each its label and the field through FormatQuantity.
+template <std::size_t N>
+void AddInputLines(ReportDocument& document, const TElement& element, const InputLine (&inputs)[N]) {
+    for (const InputLine& input : inputs)
+        document.AddLine(input.Label + FormatQuantity(input.Kind, element.*(input.Field)),
+                         TextStyle::NormalText, ParaStyle::Left);
+}
 
 // The opening every report shares: the centred title, then the units in use between two rules.
 void AddReportOpening(ReportDocument& document, const std::string& title);
