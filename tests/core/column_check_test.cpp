@@ -490,3 +490,20 @@ TEST(ColumnCheckTest, ValuesThatWouldDivideByZeroRaiseArithmeticError) {
     CalcLog log;
     EXPECT_NO_THROW(CheckColumnStresses(log, e));
 }
+
+// A moment's sign tells only which face is compressed: a large negative moment must fail just as
+// the positive one does, in both interaction branches.
+TEST(ColumnCheckTest, NegativeMomentsCannotLowerTheInteraction) {
+    for (const Extended P : {Extended{5000}, Extended{30000}}) {
+        SCOPED_TRACE(static_cast<double>(P));
+        TElement e = Column();
+        e.P = P;
+        e.Mx = 900000; // fbx = 1615.8 > Fbx
+        CalcLog positive;
+        CalcLog negative;
+        EXPECT_FALSE(CheckColumnStresses(positive, e));
+        e.Mx = -900000;
+        EXPECT_FALSE(CheckColumnStresses(negative, e));
+        EXPECT_EQ(InteractionLines(negative), InteractionLines(positive));
+    }
+}

@@ -6,6 +6,8 @@
 #include "design/ValueNames.h"
 #include "model/CheckedMath.h"
 
+#include <cmath>
+
 namespace orvex {
 
 namespace {
@@ -180,8 +182,10 @@ bool ColumnVerdict(LogWriter& out, const TElement& element) {
     out.Add("------------- كنترل تنش هاي ستون ------------");
     out.AddEmpty();
     const Extended r = Divide(fa, Fa, "fa/Fa");
-    const Extended bendingX = Divide(fbx, Fbx, "fbx/Fbx");
-    const Extended bendingY = Divide(fby, Fby, "fby/Fby");
+    // A moment's sign only tells which face is in compression: the interaction takes magnitudes, so
+    // a negative moment can never lower the sum.
+    const Extended bendingX = std::fabs(Divide(fbx, Fbx, "fbx/Fbx"));
+    const Extended bendingY = std::fabs(Divide(fby, Fby, "fby/Fby"));
     if (r < 0.15L) {
         out.AddPattern("fa/Fa < 0.15 ==> %s < 0.15  :", {{qkRatio, r}});
         const Extended S = r + bendingX + bendingY;
@@ -218,8 +222,9 @@ bool ColumnVerdict(LogWriter& out, const TElement& element) {
         if (beyondEulerY)
             out.AddPattern("*fa < Fey  ==>  %s < %s   NOT ok.", {{qkStress, fa}, {qkStress, Fey}});
     } else {
-        const Extended S1 = r + Divide(Cmx * fbx, amplificationX * Fbx, "Cmx*fbx/[Fbx(1-fa/Fex)]") +
-                            Divide(Cmy * fby, amplificationY * Fby, "Cmy*fby/[Fby*(1-fa/Fey)]");
+        const Extended S1 = r +
+                            Divide(Cmx * std::fabs(fbx), amplificationX * Fbx, "Cmx*fbx/[Fbx(1-fa/Fex)]") +
+                            Divide(Cmy * std::fabs(fby), amplificationY * Fby, "Cmy*fby/[Fby*(1-fa/Fey)]");
         if (S1 > 1) {
             passed = false;
             out.AddPattern(
