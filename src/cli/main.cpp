@@ -33,7 +33,12 @@ int main(int argc, char** argv) {
     orvex::AddLibraryCommands(*library);
     orvex::AddLibraryExchangeCommands(*library);
     try {
-        CLI11_PARSE(app, argc, argv);
+        app.parse(argc, argv);
+    } catch (const CLI::Success& e) {
+        return app.exit(e); // --help, --version
+    } catch (const CLI::ParseError& e) {
+        app.exit(e);
+        return 2; // a command line that cannot be run, like a job that cannot be
     } catch (const orvex::Error& e) {
         // One line: the library's header message puts a carriage return after the file name.
         std::string message = e.what();

@@ -162,6 +162,18 @@ class RunCommandTest(unittest.TestCase):
             with self.subTest(job=job):
                 self.assert_refused(job, message)
 
+    def test_command_line_errors_exit_2(self):
+        for args in (["run"], ["run", "job.json", "--format", "pdf"], ["frobnicate"], []):
+            with self.subTest(args=args):
+                done = subprocess.run([ORVEXCALC, *args], capture_output=True, encoding="utf-8")
+                self.assertEqual((done.returncode, done.stdout), (2, ""))
+                self.assertIn("--help", done.stderr)
+        self.assertEqual(subprocess.run([ORVEXCALC, "--help"], capture_output=True).returncode, 0)
+        missing = subprocess.run([ORVEXCALC, "run", os.path.join(self.dir, "none.json")], capture_output=True,
+                                 encoding="utf-8")
+        self.assertEqual(missing.returncode, 2)
+        self.assertIn("cannot open", missing.stderr)
+
     def test_unreadable_job_and_damaged_library(self):
         path = os.path.join(self.dir, "broken.json")
         write(path, "{ not json")
