@@ -71,6 +71,16 @@ void ReadField(const json& object, const char* key, const std::string& where, st
         target = NumberText(object.at(key), Path(where, key));
 }
 
+void ReadFlag(const json& object, const char* key, const std::string& where, bool& target) {
+    if (object.contains(key))
+        target = Flag(object.at(key), Path(where, key));
+}
+
+void ReadInteger(const json& object, const char* key, const std::string& where, int& target) {
+    if (object.contains(key))
+        target = Integer(object.at(key), Path(where, key));
+}
+
 orvex::EndMomentsInput ReadEndMomentsObject(const json& object, const std::string& where) {
     RequireKnownKeys(object, where, {"compute", "M1", "M2", "curvature"});
     orvex::EndMomentsInput input;
@@ -175,18 +185,12 @@ void ReadColumnMember(const json& member, Job& job) {
     ReadField(member, "My", "member", column.My);
     ReadField(member, "Kx", "member", column.Kx);
     ReadField(member, "Ky", "member", column.Ky);
-    if (member.contains("bracedX"))
-        column.BracedX = Flag(member.at("bracedX"), "member.bracedX");
-    if (member.contains("bracedY"))
-        column.BracedY = Flag(member.at("bracedY"), "member.bracedY");
-    if (member.contains("transverseLoadX"))
-        column.TransverseLoadX = Flag(member.at("transverseLoadX"), "member.transverseLoadX");
-    if (member.contains("transverseLoadY"))
-        column.TransverseLoadY = Flag(member.at("transverseLoadY"), "member.transverseLoadY");
-    if (member.contains("cmCaseX"))
-        column.CmCaseX = Integer(member.at("cmCaseX"), "member.cmCaseX");
-    if (member.contains("cmCaseY"))
-        column.CmCaseY = Integer(member.at("cmCaseY"), "member.cmCaseY");
+    ReadFlag(member, "bracedX", "member", column.BracedX);
+    ReadFlag(member, "bracedY", "member", column.BracedY);
+    ReadFlag(member, "transverseLoadX", "member", column.TransverseLoadX);
+    ReadFlag(member, "transverseLoadY", "member", column.TransverseLoadY);
+    ReadInteger(member, "cmCaseX", "member", column.CmCaseX);
+    ReadInteger(member, "cmCaseY", "member", column.CmCaseY);
     if (member.contains("endMomentsX"))
         column.EndMomentsX = ReadEndMomentsObject(member.at("endMomentsX"), "member.endMomentsX");
     if (member.contains("endMomentsY"))

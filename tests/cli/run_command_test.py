@@ -106,6 +106,17 @@ class RunCommandTest(unittest.TestCase):
             pictures = [item for item in connection["document"] if item["type"] == "picture"]
             self.assertEqual((pictures[0]["width"], pictures[0]["paraStyle"]), (380, 0))
 
+    def test_column_job_keys_reach_the_element(self):
+        r = self.result({"workflow": "column", "mode": "analysis",
+                         "member": {"P": "30000", "Kx": 0.8, "Ky": "2.1", "bracedX": False, "transverseLoadY": True,
+                                    "cmCaseY": 3, "endMomentsX": {"M1": 300, "M2": 200, "curvature": 1},
+                                    "section": {"tab": "composite", "table": "2IPE", "name": "2IPE300"}}})
+        e = r["element"]
+        self.assertEqual((e["SectionName"], e["Source"], e["P"], e["Kx"], e["Ky"]), ("2IPE300", 1, 30000, 0.8, 2.1))
+        self.assertEqual((e["BracedX"], e["BracedY"], e["TransverseLoadY"], e["CmCaseY"]), (False, True, True, 3))
+        self.assertEqual((e["M1x"], e["M2x"], e["CurvatureX"], e["CurvatureY"]), (200, 300, 1, 0))
+        self.assertEqual(r["title"], "آناليز ستون")
+
     def test_connection_analysis(self):
         r = self.result({"workflow": "connection", "mode": "analysis",
                          "connection": {"angleTable": "L", "electrode": "E100 xx", "quality": "1.0"}})
