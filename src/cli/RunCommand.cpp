@@ -174,7 +174,8 @@ void AddRunCommand(CLI::App& app) {
     CLI::App* run = app.add_subcommand("run", "Run one beam, column or connection job");
     run->add_option("JOB", options->JobPath, "the job file (JSON)")->required();
     run->add_option("--format", options->Format, "json (default), text or rtf")
-        ->check(CLI::IsMember({"json", "text", "rtf"}));
+        ->check(CLI::IsMember({"json", "text", "rtf"}))
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast); // a later choice overrides a default one
     run->add_option("-o,--output", options->Output, "write the result to this file instead of standard output");
     run->callback([options] { RunJob(*options); });
 }
