@@ -17,7 +17,8 @@ void RequireObject(const json& value, const std::string& where) {
         throw Error("\"" + where + "\" must be a JSON object");
 }
 
-void RequireKnownKeys(const json& object, const std::string& where, std::initializer_list<const char*> known) {
+void RequireKnownKeys(const json& object, const std::string& where,
+                      std::initializer_list<const char*> known) {
     RequireObject(object, where);
     for (const auto& item : object.items()) {
         const bool isKnown =
@@ -89,7 +90,8 @@ orvex::EndMomentsInput ReadEndMomentsObject(const json& object, const std::strin
     if (object.contains("curvature")) {
         const int curvature = Integer(object.at("curvature"), Path(where, "curvature"));
         if (curvature != 1 && curvature != -1)
-            throw Error("\"" + Path(where, "curvature") + "\" must be 1 (double curvature) or -1 (single curvature)");
+            throw Error("\"" + Path(where, "curvature") +
+                        "\" must be 1 (double curvature) or -1 (single curvature)");
         input.Curvature = curvature;
     }
     return input;
@@ -126,7 +128,8 @@ orvex::SectionChoice ReadSection(const json& object, const std::string& where, o
         ReadField(plates, "tf", at, choice.Plates.tf);
     }
     if (object.contains("flangeWebContinuous"))
-        choice.FlangeWebContinuous = Flag(object.at("flangeWebContinuous"), Path(where, "flangeWebContinuous"));
+        choice.FlangeWebContinuous =
+            Flag(object.at("flangeWebContinuous"), Path(where, "flangeWebContinuous"));
     return choice;
 }
 
@@ -174,8 +177,9 @@ void ReadBeamMember(const json& member, Job& job) {
 
 void ReadColumnMember(const json& member, Job& job) {
     RequireKnownKeys(member, "member",
-                     {"material", "section", "L", "Lbx", "Lby", "P", "Mx", "My", "Kx", "Ky", "bracedX", "bracedY",
-                      "transverseLoadX", "transverseLoadY", "cmCaseX", "cmCaseY", "endMomentsX", "endMomentsY"});
+                     {"material", "section", "L", "Lbx", "Lby", "P", "Mx", "My", "Kx", "Ky", "bracedX",
+                      "bracedY", "transverseLoadX", "transverseLoadY", "cmCaseX", "cmCaseY", "endMomentsX",
+                      "endMomentsY"});
     orvex::ColumnJob& column = job.Column;
     ReadField(member, "L", "member", column.L);
     ReadField(member, "Lbx", "member", column.Lbx);

@@ -7,7 +7,9 @@ using nlohmann::ordered_json;
 namespace {
 
 // Extended values go out as doubles, which the JSON writer prints with enough digits to round-trip.
-double Number(orvex::Extended value) { return static_cast<double>(value); }
+double Number(orvex::Extended value) {
+    return static_cast<double>(value);
+}
 
 } // namespace
 
@@ -18,13 +20,15 @@ nlohmann::ordered_json ElementToJson(const orvex::TElement& e) {
     out["Kind"] = static_cast<int>(e.Kind);
     out["SectionName"] = e.SectionName;
     out["IsRolled"] = e.IsRolled;
-    out["Material"] = ordered_json{
-        {"Name", e.Material.Name}, {"Fy", Number(e.Material.Fy)}, {"Fu", Number(e.Material.Fu)}, {"E", Number(e.Material.E)}};
+    out["Material"] = ordered_json{{"Name", e.Material.Name},
+                                   {"Fy", Number(e.Material.Fy)},
+                                   {"Fu", Number(e.Material.Fu)},
+                                   {"E", Number(e.Material.E)}};
     const std::pair<const char*, orvex::Extended> values[] = {
-        {"d", e.d},     {"bf", e.bf},   {"tf", e.tf},   {"tw", e.tw},   {"r", e.r},     {"A", e.A},     {"G", e.G},
-        {"Ix", e.Ix},   {"Iy", e.Iy},   {"Sx", e.Sx},   {"Sy", e.Sy},   {"rx", e.rx},   {"ry", e.ry},   {"b", e.b},
-        {"h", e.h},     {"L", e.L},     {"Lbx", e.Lbx}, {"Lby", e.Lby}, {"P", e.P},     {"Mx", e.Mx},   {"My", e.My},
-        {"Vx", e.Vx},   {"Vy", e.Vy}};
+        {"d", e.d},   {"bf", e.bf}, {"tf", e.tf}, {"tw", e.tw}, {"r", e.r},     {"A", e.A},
+        {"G", e.G},   {"Ix", e.Ix}, {"Iy", e.Iy}, {"Sx", e.Sx}, {"Sy", e.Sy},   {"rx", e.rx},
+        {"ry", e.ry}, {"b", e.b},   {"h", e.h},   {"L", e.L},   {"Lbx", e.Lbx}, {"Lby", e.Lby},
+        {"P", e.P},   {"Mx", e.Mx}, {"My", e.My}, {"Vx", e.Vx}, {"Vy", e.Vy}};
     for (const auto& [name, value] : values)
         out[name] = Number(value);
     out["FlangeWebContinuous"] = e.FlangeWebContinuous;

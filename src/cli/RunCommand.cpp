@@ -122,7 +122,8 @@ RunOutcome Run(Job& job, orvex::TProfileLib& lib) {
     result["document"] = DocumentToJson(outcome.Report.Document);
     // keep the contract's key order: title and units after found
     ordered_json ordered;
-    for (const char* key : {"workflow", "mode", "found", "title", "units", "element", "connection", "logs", "document"})
+    for (const char* key :
+         {"workflow", "mode", "found", "title", "units", "element", "connection", "logs", "document"})
         if (result.contains(key))
             ordered[key] = result[key];
     outcome.Result = ordered;
@@ -176,7 +177,8 @@ void AddRunCommand(CLI::App& app) {
     run->add_option("--format", options->Format, "json (default), text or rtf")
         ->check(CLI::IsMember({"json", "text", "rtf"}))
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast); // a later choice overrides a default one
-    run->add_option("-o,--output", options->Output, "write the result to this file instead of standard output");
+    run->add_option("-o,--output", options->Output,
+                    "write the result to this file instead of standard output");
     run->callback([options] { RunJob(*options); });
 }
 

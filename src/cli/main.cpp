@@ -28,7 +28,8 @@ int main(int argc, char** argv) {
     app.set_version_flag("--version", "orvexcalc 1.0");
     app.require_subcommand(1);
     orvexcalc::AddRunCommand(app);
-    CLI::App* library = app.add_subcommand("library", "Inspect, build, export and import section library files");
+    CLI::App* library =
+        app.add_subcommand("library", "Inspect, build, export and import section library files");
     library->require_subcommand(1);
     orvex::AddLibraryCommands(*library);
     orvex::AddLibraryExchangeCommands(*library);

@@ -60,10 +60,11 @@ TEST(PlateSectionTest, DefaultPlatesGiveThePublishedProperties) {
         const char* name;
         Extended value;
         double expected;
-    } values[] = {{"h", element.h, 26},         {"b", element.b, 6.25},           {"A", element.A, 95},
-                  {"Ix", element.Ix, 11679.667}, {"Iy", element.Iy, 921.979},      {"Sx", element.Sx, 778.644},
-                  {"Sy", element.Sy, 131.711},   {"rx", element.rx, 11.088},       {"ry", element.ry, 3.115},
-                  {"r", element.r, 0}};
+    } values[] = {{"h", element.h, 26},        {"b", element.b, 6.25},
+                  {"A", element.A, 95},        {"Ix", element.Ix, 11679.667},
+                  {"Iy", element.Iy, 921.979}, {"Sx", element.Sx, 778.644},
+                  {"Sy", element.Sy, 131.711}, {"rx", element.rx, 11.088},
+                  {"ry", element.ry, 3.115},   {"r", element.r, 0}};
     for (const auto& v : values) {
         SCOPED_TRACE(v.name);
         EXPECT_NEAR(static_cast<double>(v.value), v.expected, 0.0005);

@@ -17,10 +17,21 @@ namespace {
 
 const TMaterial kSt37{"St 37", 2400, 3700, 2100000};
 
-FixtureRow IRow(const std::string& name, double d, double bf, double tw, double tf, double r, double A, double Ix,
-                double Sx, double rx, double Iy, double Sy, double ry) {
-    return {name, {{"d", d}, {"bf", bf}, {"tw", tw}, {"tf", tf}, {"r", r}, {"A", A}, {"Ix", Ix}, {"Sx", Sx},
-                   {"rx", rx}, {"Iy", Iy}, {"Sy", Sy}, {"ry", ry}}};
+FixtureRow IRow(const std::string& name, double d, double bf, double tw, double tf, double r, double A,
+                double Ix, double Sx, double rx, double Iy, double Sy, double ry) {
+    return {name,
+            {{"d", d},
+             {"bf", bf},
+             {"tw", tw},
+             {"tf", tf},
+             {"r", r},
+             {"A", A},
+             {"Ix", Ix},
+             {"Sx", Sx},
+             {"rx", rx},
+             {"Iy", Iy},
+             {"Sy", Sy},
+             {"ry", ry}}};
 }
 
 // Published IPE rows (cm), a double table made of them, and one angle table.
@@ -38,7 +49,8 @@ std::unique_ptr<TProfileLib> Library() {
         {"L60x60x6", {{"d", 6}, {"bf", 6}, {"tw", 0.6}, {"tf", 0.6}, {"r", 0.8}, {"A", 6.91}}},
         {"L100x100x10", {{"d", 10}, {"bf", 10}, {"tw", 1}, {"tf", 1}, {"r", 1.2}, {"A", 19.2}}},
     };
-    return MakeLibrary({MakeTable("IPE", pkI, ipe), MakeTable("L", pkL, angles), MakeTable("2IPE", pk2I, doubles)});
+    return MakeLibrary(
+        {MakeTable("IPE", pkI, ipe), MakeTable("L", pkL, angles), MakeTable("2IPE", pk2I, doubles)});
 }
 
 } // namespace

@@ -33,6 +33,8 @@ class CalcLog {
 std::string FillPattern(const std::string& pattern, std::initializer_list<std::string> values);
 
 // Shorthand for the number texts of a pattern line.
-inline std::string Q(TQuantityKind kind, Extended value) { return FormatQuantity(kind, value); }
+inline std::string Q(TQuantityKind kind, Extended value) {
+    return FormatQuantity(kind, value);
+}
 
 } // namespace orvex

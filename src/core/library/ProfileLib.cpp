@@ -11,16 +11,22 @@ const std::array<const char*, 17> DefaultColumnNames = {"d",  "bf", "tw", "tf", 
 
 namespace {
 
-char FoldAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char FoldAscii(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
-const TSectionTable& Current(const TProfileLib& lib) { return lib.Tables[std::min<std::size_t>(lib.CurrentTable, kMaxTables - 1)]; }
-TSectionTable& Current(TProfileLib& lib) { return lib.Tables[std::min<std::size_t>(lib.CurrentTable, kMaxTables - 1)]; }
+const TSectionTable& Current(const TProfileLib& lib) {
+    return lib.Tables[std::min<std::size_t>(lib.CurrentTable, kMaxTables - 1)];
+}
+TSectionTable& Current(TProfileLib& lib) {
+    return lib.Tables[std::min<std::size_t>(lib.CurrentTable, kMaxTables - 1)];
+}
 
 } // namespace
 
 bool SameNameIgnoringCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return FoldAscii(x) == FoldAscii(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return FoldAscii(x) == FoldAscii(y); });
 }
 
 int FindColumn(const TSectionTable& table, const std::string& column) {

@@ -93,7 +93,8 @@ struct Digits15 {
 Digits15 SplitDigits(double value) {
     // to_chars ignores the C locale, which a GUI toolkit may have set to the user's.
     char buffer[64];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer - 1, value, std::chars_format::scientific, 14);
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer - 1, value, std::chars_format::scientific, 14);
     *written.ptr = '\0';
     Digits15 result;
     const char* p = buffer;
@@ -138,8 +139,9 @@ std::string FixedDigits(Extended value, int decimals) {
     std::string fraction;
     for (int position = std::max(exponent, 0); position >= -decimals; --position) {
         const int index = exponent - position;
-        const char digit =
-            (index >= 0 && index < static_cast<int>(digits.size())) ? digits[static_cast<std::size_t>(index)] : '0';
+        const char digit = (index >= 0 && index < static_cast<int>(digits.size()))
+                               ? digits[static_cast<std::size_t>(index)]
+                               : '0';
         if (position >= 0)
             integerPart.push_back(digit);
         else
@@ -156,10 +158,18 @@ std::string FixedDigits(Extended value, int decimals) {
 
 } // namespace
 
-Extended ToInternalFactor(TQuantityKind kind) { return FactorFor(kind, true); }
-Extended ToDisplayFactor(TQuantityKind kind) { return FactorFor(kind, false); }
-Extended ToInternal(TQuantityKind kind, Extended value) { return value * ToInternalFactor(kind); }
-Extended ToDisplay(TQuantityKind kind, Extended value) { return value * ToDisplayFactor(kind); }
+Extended ToInternalFactor(TQuantityKind kind) {
+    return FactorFor(kind, true);
+}
+Extended ToDisplayFactor(TQuantityKind kind) {
+    return FactorFor(kind, false);
+}
+Extended ToInternal(TQuantityKind kind, Extended value) {
+    return value * ToInternalFactor(kind);
+}
+Extended ToDisplay(TQuantityKind kind, Extended value) {
+    return value * ToDisplayFactor(kind);
+}
 
 bool IsLengthUnit(const std::string& text) {
     const std::string unit = Normalised(text);
@@ -278,7 +288,8 @@ std::string FormatQuantity(TQuantityKind kind, Extended value) {
         throw ArithmeticError("a computed value is not a finite number and cannot be printed");
     // Round to 15 significant digits and read back: drops the noise of the unit multiplication.
     char buffer[64];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, display, std::chars_format::scientific, 14);
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, display, std::chars_format::scientific, 14);
     Extended clean = 0;
     std::from_chars(buffer, written.ptr, clean);
     const int decimals = std::min<int>(CurrentUnits.Decimals, 5);

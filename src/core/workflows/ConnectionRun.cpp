@@ -8,7 +8,6 @@
 
 namespace orvex {
 
-
 namespace {
 
 constexpr Extended kElectrodeStrength[4] = {4200, 4900, 5600, 7000};
@@ -54,8 +53,8 @@ ConnectionRunResult RunConnection(const ConnectionJob& job, TProfileLib& lib) {
         } else {
             FindProfileTable(lib, connection.Angle.ProfileName);
             if (!job.Angle.empty() && !FindProfileByName(lib, job.Angle))
-                throw Error("the table \"" + connection.Angle.ProfileName + "\" has no angle named \"" + job.Angle +
-                            "\"");
+                throw Error("the table \"" + connection.Angle.ProfileName + "\" has no angle named \"" +
+                            job.Angle + "\"");
             if (job.Angle.empty())
                 lib.Tables[lib.CurrentTable].CurrentRow = 0;
             if (lib.Tables[lib.CurrentTable].RowCount == 0)
@@ -67,8 +66,8 @@ ConnectionRunResult RunConnection(const ConnectionJob& job, TProfileLib& lib) {
         }
     } catch (const ArithmeticError& e) {
         throw ArithmeticError("connection of beam " + connection.Beam.SectionName + ", column " +
-                              connection.Column.SectionName + ", angle " + connection.Angle.SectionName + ": " +
-                              e.what());
+                              connection.Column.SectionName + ", angle " + connection.Angle.SectionName +
+                              ": " + e.what());
     }
     return result;
 }

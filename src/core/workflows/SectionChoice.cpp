@@ -30,8 +30,8 @@ std::size_t ChooseTable(const TProfileLib& lib, const SectionChoice& choice) {
     for (const std::size_t t : tables)
         if (lib.Tables[t].TableName == choice.Table)
             return t;
-    throw Error(std::string("the section library has no ") + TabName(choice.Tab) + " table named \"" + choice.Table +
-                "\"");
+    throw Error(std::string("the section library has no ") + TabName(choice.Tab) + " table named \"" +
+                choice.Table + "\"");
 }
 
 std::size_t ChooseRow(const TSectionTable& table, const std::string& section, std::size_t row) {
@@ -99,7 +99,8 @@ void BuildElement(const SectionChoice& choice, const TMaterial& material, TRunMo
     const bool continuity = choice.ContinuityOption ? choice.FlangeWebContinuous : true;
     if (choice.Tab == SectionTab::Plate) {
         if (mode == rmDesign)
-            throw Error("a section built from plates can only be analysed; a design searches a library table");
+            throw Error(
+                "a section built from plates can only be analysed; a design searches a library table");
         const Extended d = ParseQuantity(choice.Plates.d, qkLength);
         const Extended tw = ParseQuantity(choice.Plates.tw, qkLength);
         const Extended bf = ParseQuantity(choice.Plates.bf, qkLength);
@@ -134,7 +135,8 @@ void BuildElement(const SectionChoice& choice, const TMaterial& material, TRunMo
 }
 
 std::string DescribeSection(const TElement& element) {
-    std::string text = "section " + (element.SectionName.empty() ? std::string("(none)") : element.SectionName);
+    std::string text =
+        "section " + (element.SectionName.empty() ? std::string("(none)") : element.SectionName);
     if (!element.ProfileName.empty() && element.Source != esPlate)
         text += " of table " + element.ProfileName;
     return text;
