@@ -161,6 +161,7 @@ class RunCommandTest(unittest.TestCase):
             ({"units": {"length": "km"}}, '"units.length" must be'),
             ({"units": {"decimals": 6}}, '"units.decimals" must be'),
             ({"member": {"Mx": "1,5"}}, '"1,5" is not a valid number'),
+            ({"member": {"L": "1e4000"}}, '"1e4000" is out of the range of numbers'),
             ({"member": {"material": "St 99"}}, 'no material named "St 99"'),
             ({"member": {"section": {"table": "XYZ"}}}, 'no rolled table named "XYZ"'),
             ({"mode": "analysis", "member": {"section": {"name": "IPE999"}}}, 'no section named "IPE999"'),

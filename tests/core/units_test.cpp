@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace orvex;
 
 namespace {
@@ -117,4 +119,20 @@ TEST(UnitsTest, FactorsUseTheirOwnTables) {
 
 TEST(UnitsTest, NonFiniteValuesAreNeverPrinted) {
     EXPECT_THROW(FormatQuantity(qkStress, 1.0L / 0.0L), ArithmeticError);
+    // finite as extended but not as a double
+    EXPECT_THROW(FormatQuantity(qkLength, 1e4000L), ArithmeticError);
+    EXPECT_THROW(FormatGeneral(std::numeric_limits<double>::infinity()), ArithmeticError);
+    EXPECT_THROW(FormatFixed(1.0L / 0.0L, 2), ArithmeticError);
+}
+
+TEST(UnitsTest, TypedNumbersMustFitADouble) {
+    UnitsGuard guard;
+    SetUnits("cm", "Kg", 3, false);
+    for (const char* text : {"1e4000", "-1e309", "1e99999"}) {
+        SCOPED_TRACE(text);
+        EXPECT_THROW(ParseQuantity(text, qkLength), ConversionError);
+    }
+    SetUnits("m", "Ton", 3, false);
+    EXPECT_THROW(ParseQuantity("1e306", qkMoment), ConversionError); // 1e311 kg·cm internally
+    EXPECT_EQ(ParseQuantity("1e300", qkRatio), 1e300L);
 }

@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <charconv>
+#include <limits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -91,6 +92,8 @@ struct Digits15 {
 };
 
 Digits15 SplitDigits(double value) {
+    if (!std::isfinite(value))
+        throw ArithmeticError("a computed value is not a finite number and cannot be printed");
     // to_chars ignores the C locale, which a GUI toolkit may have set to the user's.
     char buffer[64];
     const auto written =
@@ -225,11 +228,15 @@ Extended ParseQuantity(const std::string& text, TQuantityKind kind) {
     const char* begin = body.data() + (body[0] == '+' ? 1 : 0);
     Extended value = 0;
     const auto parsed = std::from_chars(begin, body.data() + body.size(), value);
-    if (parsed.ec == std::errc::result_out_of_range)
+    // Values travel as doubles too (library, result files): refuse what a double cannot hold.
+    if (parsed.ec == std::errc::result_out_of_range || std::fabs(value) > std::numeric_limits<double>::max())
         throw ConversionError("\"" + text + "\" is out of the range of numbers");
     if (parsed.ec != std::errc() || parsed.ptr != body.data() + body.size())
         throw fail();
-    return value * ToInternalFactor(kind);
+    const Extended internal = value * ToInternalFactor(kind);
+    if (std::fabs(internal) > std::numeric_limits<double>::max())
+        throw ConversionError("\"" + text + "\" is out of the range of numbers");
+    return internal;
 }
 
 double RoundToDecimals(Extended value, int decimals) {
@@ -284,7 +291,7 @@ std::string FormatGeneral(double value) {
 
 std::string FormatQuantity(TQuantityKind kind, Extended value) {
     const Extended display = value * ToDisplayFactor(kind);
-    if (!std::isfinite(display))
+    if (!std::isfinite(display) || std::fabs(display) > std::numeric_limits<double>::max())
         throw ArithmeticError("a computed value is not a finite number and cannot be printed");
     // Round to 15 significant digits and read back: drops the noise of the unit multiplication.
     char buffer[64];
