@@ -4,6 +4,8 @@
 #include "model/Units.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 namespace orvexcalc {
 
@@ -57,8 +59,11 @@ bool Flag(const json& value, const std::string& key) {
 }
 
 int Integer(const json& value, const std::string& key) {
-    if (value.is_number_integer())
-        return value.get<int>();
+    if (value.is_number_integer()) {
+        const auto number = value.get<std::int64_t>();
+        if (number >= std::numeric_limits<int>::min() && number <= std::numeric_limits<int>::max())
+            return static_cast<int>(number);
+    }
     if (value.is_string()) {
         const std::string text = value.get<std::string>();
         if (!text.empty() && text.size() < 10 && std::all_of(text.begin(), text.end(), ::isdigit))

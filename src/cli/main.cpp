@@ -41,10 +41,14 @@ int main(int argc, char** argv) {
         app.exit(e);
         return 2; // a command line that cannot be run, like a job that cannot be
     } catch (const orvex::Error& e) {
-        // One line: the library's header message puts a carriage return after the file name.
+        // One line: the library's header message puts a carriage return after the file name, and
+        // a message may quote text from a job or file that holds control characters.
         std::string message = e.what();
         for (std::size_t at; (at = message.find('\r')) != std::string::npos;)
             message.replace(at, 1, ": ");
+        for (char& c : message)
+            if (static_cast<unsigned char>(c) < ' ')
+                c = '?';
         std::cerr << "orvexcalc: " << message << '\n';
         return 2;
     } catch (const std::exception& e) {

@@ -160,6 +160,7 @@ class RunCommandTest(unittest.TestCase):
             ({"workflow": "truss"}, '"workflow" must be'),
             ({"units": {"length": "km"}}, '"units.length" must be'),
             ({"units": {"decimals": 6}}, '"units.decimals" must be'),
+            ({"units": {"decimals": 4294967296}}, '"units.decimals" must be'),
             ({"member": {"Mx": "1,5"}}, '"1,5" is not a valid number'),
             ({"member": {"L": "1e4000"}}, '"1e4000" is out of the range of numbers'),
             ({"member": {"material": "St 99"}}, 'no material named "St 99"'),
