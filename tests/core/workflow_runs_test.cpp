@@ -96,6 +96,13 @@ TEST(BeamRunTest, ErrorsNameWhatIsWrong) {
     }
     job.L = "3,5";
     EXPECT_THROW(RunBeam(job, *lib), ConversionError);
+    job.L = "-350";
+    try {
+        RunBeam(job, *lib);
+        ADD_FAILURE() << "no error";
+    } catch (const Error& e) {
+        EXPECT_STREQ(e.what(), "the length L must not be negative");
+    }
 }
 
 TEST(ColumnRunTest, CoefficientsReachTheElement) {

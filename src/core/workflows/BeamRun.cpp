@@ -11,8 +11,8 @@ BeamRunResult RunBeam(const BeamJob& job, TProfileLib& lib) {
     BeamRunResult result;
     result.Mode = job.Mode;
     TElement& element = result.Element;
-    element.L = ParseQuantity(job.L, qkLength);
-    element.Lbx = ParseQuantity(job.Lb, qkLength);
+    element.L = ParseLength(job.L, "L");
+    element.Lbx = ParseLength(job.Lb, "Lb");
     element.Mx = ParseQuantity(job.Mx, qkMoment);
     element.My = ParseQuantity(job.My, qkMoment);
     element.Vx = ParseQuantity(job.Vx, qkForce);

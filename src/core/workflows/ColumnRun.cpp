@@ -40,9 +40,9 @@ ColumnRunResult RunColumn(const ColumnJob& job, TProfileLib& lib) {
         ReadEndMoments(*job.EndMomentsX, element.M1x, element.M2x, element.CurvatureX);
     if (job.EndMomentsY)
         ReadEndMoments(*job.EndMomentsY, element.M1y, element.M2y, element.CurvatureY);
-    element.L = ParseQuantity(job.L, qkLength);
-    element.Lbx = ParseQuantity(job.Lbx, qkLength);
-    element.Lby = ParseQuantity(job.Lby, qkLength);
+    element.L = ParseLength(job.L, "L");
+    element.Lbx = ParseLength(job.Lbx, "Lbx");
+    element.Lby = ParseLength(job.Lby, "Lby");
     element.P = ParseQuantity(job.P, qkForce);
     element.Mx = ParseQuantity(job.Mx, qkMoment);
     element.My = ParseQuantity(job.My, qkMoment);

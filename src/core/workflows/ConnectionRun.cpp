@@ -35,7 +35,7 @@ ConnectionRunResult RunConnection(const ConnectionJob& job, TProfileLib& lib) {
     BuildElement(job.Column.Section, job.Column.Material, rmAnalysis, lib, connection.Column);
 
     connection.Angle.P = ParseQuantity(job.P, qkForce);
-    connection.FreeDis = ParseQuantity(job.FreeDis, qkLength);
+    connection.FreeDis = ParseLength(job.FreeDis, "FreeDis");
     if (job.Electrode < 0 || job.Electrode > 3)
         throw Error("the electrode must be one of E60 xx, E70 xx, E80 xx, E100 xx");
     connection.Fexx = kElectrodeStrength[job.Electrode];

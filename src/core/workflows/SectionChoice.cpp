@@ -134,6 +134,13 @@ void BuildElement(const SectionChoice& choice, const TMaterial& material, TRunMo
     ProfileToElement(lib, element);
 }
 
+Extended ParseLength(const std::string& text, const char* name) {
+    const Extended length = ParseQuantity(text, qkLength);
+    if (length < 0)
+        throw Error(std::string("the length ") + name + " must not be negative");
+    return length;
+}
+
 std::string DescribeSection(const TElement& element) {
     std::string text =
         "section " + (element.SectionName.empty() ? std::string("(none)") : element.SectionName);

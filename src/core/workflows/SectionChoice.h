@@ -49,6 +49,9 @@ void BuildElement(const SectionChoice& choice, const TMaterial& material, TRunMo
 // The properties of an I section welded from a web plate and two flange plates (cm).
 void FillPlateSection(TElement& element, Extended d, Extended tw, Extended bf, Extended tf);
 
+// A length box read like ParseQuantity; a negative length is refused with an Error naming `name`.
+Extended ParseLength(const std::string& text, const char* name);
+
 // Names the section an error happened on, for the messages of a run.
 std::string DescribeSection(const TElement& element);
 // `message` prefixed with the section it happened on, unless it already names that section.
